@@ -1,0 +1,49 @@
+#pragma once
+// The one reader and writer of the progress files of both stores.
+//
+// Layout: per record a key line and a fixed number of score lines, then "#"
+// without a line break. The reader never gives up the learner's data: it
+// tolerates CR LF, keeps what it read before any damage (warning about it
+// and keeping a ".damaged" copy), and clamps scores into -1..100. The writer
+// replaces a file only once its new content is safely on disk.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct ProgressRecord
+{
+    std::uint64_t key = 0;
+    std::vector<int> scores;
+};
+
+class ProgressFile
+{
+public:
+    enum class Status
+    {
+        Missing,    // no such file: the caller creates it
+        Unreadable, // exists but cannot be read: warned about, left alone
+        Read        // read, possibly only up to a damaged line
+    };
+
+    ProgressFile(std::string path, std::size_t scoresPerRecord);
+
+    const std::string& getPath() const;
+
+    // Appends every complete record before the end mark or the first damage.
+    Status read(std::vector<ProgressRecord>& records) const;
+
+    // Creates "save/" when missing, writes a temporary file, flushes it to
+    // disk and renames it over the old one. Warns and returns false on failure.
+    bool write(const std::vector<ProgressRecord>& records) const;
+
+    static std::string kanjiPath(int grade);
+    static std::string wordPath(int grade);
+
+private:
+    void reportDamage(std::size_t line, const std::string& what) const;
+
+    std::string path;
+    std::size_t scoresPerRecord;
+};
