@@ -495,10 +495,43 @@ def make_sprites():
     make_icon()
 
 
+# ---------------------------------------------------------------- fonts
+#
+# Both fonts are OFL-1.1 faces from Debian packages; they are copied under
+# the file names the game loads, together with the packages' copyright
+# files, which carry the notices and the licence text the OFL asks for.
+
+FONTS = (
+    # (target, candidate sources in order of preference, licence source, licence target)
+    ("MOBO_Bold.otf",
+     ("/usr/share/fonts/opentype/mplus/Mplus1-Bold.otf",
+      "/usr/share/fonts/opentype/mplus/Mplus1-ExtraBold.otf"),
+     "/usr/share/doc/fonts-mplus/copyright", "LICENSE-MPLUS.txt"),
+    ("ShipporiGothicB2-OTF-Bold.otf",
+     ("/usr/share/fonts/truetype/bizud-gothic/BIZUDPGothic-Bold.ttf",
+      "/usr/share/fonts/truetype/bizud-gothic/BIZUDGothic-Bold.ttf"),
+     "/usr/share/doc/fonts-morisawa-bizud-gothic/copyright", "LICENSE-BIZUDGothic.txt"),
+)
+
+
+def make_fonts():
+    import shutil
+    folder = os.path.join(ROOT, "fonts")
+    os.makedirs(folder, exist_ok=True)
+    for target, sources, licence, licence_target in FONTS:
+        source = next((path for path in sources if os.path.isfile(path)), None)
+        if source is None or not os.path.isfile(licence):
+            print("skipped fonts/%s: install fonts-mplus and fonts-morisawa-bizud-gothic"
+                  % target, file=sys.stderr)
+            continue
+        shutil.copyfile(source, os.path.join(folder, target))
+        shutil.copyfile(licence, os.path.join(folder, licence_target))
+
+
 # ---------------------------------------------------------------- main
 
 def main(argv):
-    jobs = {"sounds": make_sounds, "sprites": make_sprites}
+    jobs = {"sounds": make_sounds, "sprites": make_sprites, "fonts": make_fonts}
     wanted = argv[1:] or list(jobs)
     for name in wanted:
         if name not in jobs:
