@@ -378,10 +378,10 @@ def make_drawing_board():
     grain = _blur(rng.random((h, w)).astype(np.float32), 0.8) - 0.5
     paper = np.dstack([250 + 6 * grain, 247 + 6 * grain, 238 + 6 * grain])
     pic.paint(paper, _cover(sdf))
-    rim = np.clip(2.5 - (-sdf), 0, 1)
+    rim = np.clip(2.5 - (-sdf), 0, 1) * _cover(sdf)
     pic.paint((168.0, 160.0, 148.0), rim)
 
-    guide = (206.0, 198.0, 186.0)
+    guide = (198.0, 189.0, 175.0)
     xs, ys = _grid(w, h)
     c = w / 2
     frame = _box_sdf(w, h, (9, 9, w - 9, h - 9), 4)
@@ -478,10 +478,10 @@ def make_icon():
     pic.paint(body, _cover(sdf))
     pic.paint((22.0, 28.0, 52.0), np.clip(2.0 - (-sdf), 0, 1) * _cover(sdf))
     font_path = os.path.join(FONT_DIR_MPLUS, "Mplus1-Black.otf")
-    glyph = _text_mask(w, h, "書", font_path, 40, (32, 31))
+    glyph = _text_mask(w, h, "書", font_path, 36, (30, 30))
     pic.paint(0.0, _blur(_shift(glyph, 1, 2), 1.2) * 0.5)
     pic.paint(255.0, glyph)
-    dot = _cover(np.hypot(*(_grid(w, h)[i] - c for i, c in ((0, 50), (1, 50)))) - 5.5)
+    dot = _cover(np.hypot(*(_grid(w, h)[i] - c for i, c in ((0, 52), (1, 52)))) - 4.5)
     pic.paint((206.0, 58.0, 44.0), dot)
     pic.save("icon.png")
 
