@@ -1,0 +1,158 @@
+#include "study/TeachingTexts.hpp"
+#include "widgets/Helpers.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cwchar>
+#include <set>
+#include <sstream>
+#include <vector>
+
+namespace
+{
+const std::wstring separator = L"ーーーー";
+
+// Every line up to the end mark "#", which must be present.
+std::vector<std::wstring> linesOf(const std::wstring& text)
+{
+    std::vector<std::wstring> lines;
+    std::wistringstream stream(text);
+    std::wstring line;
+    while (std::getline(stream, line) && line != L"#")
+        lines.push_back(line);
+    EXPECT_EQ(line, L"#") << "text ends before its end mark";
+    return lines;
+}
+
+struct KanjiRecord
+{
+    std::wstring character;
+    std::vector<std::wstring> lines;  // meaning, on readings, "", kun readings
+};
+
+std::vector<KanjiRecord> kanjiRecords()
+{
+    std::vector<KanjiRecord> records;
+    const auto lines = linesOf(kanjiTexts[5]);
+    for (std::size_t i = 0; i < lines.size();)
+    {
+        KanjiRecord record{lines[i++], {}};
+        while (i < lines.size() && lines[i] != separator)
+            record.lines.push_back(lines[i++]);
+        EXPECT_LT(i, lines.size()) << "record without separator";
+        ++i;
+        records.push_back(record);
+    }
+    return records;
+}
+
+// The character and stroke lines of each stroke record.
+std::vector<std::pair<std::wstring, std::vector<std::wstring>>> strokeRecords()
+{
+    std::vector<std::pair<std::wstring, std::vector<std::wstring>>> records;
+    const auto lines = linesOf(strokeTexts[5]);
+    for (std::size_t i = 0; i < lines.size();)
+    {
+        records.push_back({lines[i++], {}});
+        while (i < lines.size() && !lines[i].empty())
+            records.back().second.push_back(lines[i++]);
+        ++i;
+    }
+    return records;
+}
+
+// Points of a stroke line "x,y;x,y;..."; an empty result means a syntax error.
+std::vector<std::pair<long, long>> pointsOf(const std::wstring& line)
+{
+    std::vector<std::pair<long, long>> points;
+    for (const auto& piece : split(line, L';'))
+    {
+        const auto parts = split(piece, L',');
+        if (parts.size() != 2)
+            return {};
+        wchar_t* endX = nullptr;
+        wchar_t* endY = nullptr;
+        const long x = std::wcstol(parts[0].c_str(), &endX, 10);
+        const long y = std::wcstol(parts[1].c_str(), &endY, 10);
+        if (parts[0].empty() || parts[1].empty() || *endX != L'\0' || *endY != L'\0')
+            return {};
+        points.push_back({x, y});
+    }
+    return points;
+}
+}  // namespace
+
+TEST(TeachingTexts, OnlyGradeFiveCarriesMaterialAndEveryTextEndsWithItsMark)
+{
+    for (auto* texts : {&kanjiTexts, &wordTexts, &strokeTexts})
+    {
+        ASSERT_EQ(texts->size(), 5u);
+        for (int grade = 1; grade <= 4; ++grade)
+            EXPECT_EQ(texts->at(grade), L"#");
+        const std::wstring& text = texts->at(5);
+        ASSERT_GT(text.size(), 2u);
+        EXPECT_EQ(text.substr(text.size() - 2), L"\n#");
+        EXPECT_EQ(text.find(L'\r'), std::wstring::npos);
+    }
+}
+
+TEST(TeachingTexts, KanjiRecordsAreWellFormedAndMatchTheStrokeRecords)
+{
+    const auto kanji = kanjiRecords();
+    const auto strokes = strokeRecords();
+    ASSERT_EQ(kanji.size(), 103u);
+    ASSERT_EQ(strokes.size(), 103u);
+
+    std::set<std::wstring> meanings;
+    std::size_t strokeCount = 0;
+    for (std::size_t i = 0; i < kanji.size(); ++i)
+    {
+        const auto& record = kanji[i];
+        EXPECT_EQ(record.character.size(), 1u);
+        EXPECT_EQ(strokes[i].first, record.character) << "record " << i;
+        ASSERT_GE(record.lines.size(), 3u);
+        EXPECT_TRUE(meanings.insert(record.lines[0]).second) << "repeated meaning";
+        EXPECT_NE(record.lines[1], L"") << "kanji without on reading";
+        EXPECT_EQ(std::count(record.lines.begin(), record.lines.end(), L""), 1);
+
+        EXPECT_FALSE(strokes[i].second.empty());
+        strokeCount += strokes[i].second.size();
+        for (const auto& line : strokes[i].second)
+        {
+            const auto points = pointsOf(line);
+            EXPECT_GE(points.size(), 2u) << "bad stroke line of record " << i;
+            for (const auto& point : points)
+                EXPECT_TRUE(std::labs(point.first) <= 110 && std::labs(point.second) <= 110);
+        }
+    }
+    EXPECT_EQ(strokeCount, 638u);
+
+    EXPECT_EQ(kanji.front().character, L"一");
+    EXPECT_EQ(kanji.front().lines, (std::vector<std::wstring>{L"One", L"イチ", L"イツ", L"", L"ひと"}));
+    EXPECT_EQ(kanji.back().character, L"聞");
+    EXPECT_EQ(strokes.back().second.size(), 14u);
+    EXPECT_EQ(strokes.front().second, std::vector<std::wstring>{
+        L"-92,6;-80,4;-71,3;-57,0;-42,-2;-29,-2;-16,-3;-7,-4;1,-4;12,-5;"
+        L"23,-6;33,-6;41,-6;52,-5;63,-6;72,-5;81,-4;87,-3;89,-1;"});
+}
+
+TEST(TeachingTexts, WordRecordsHaveDistinctKeysAndReadings)
+{
+    const auto lines = linesOf(wordTexts[5]);
+    ASSERT_EQ(lines.size(), 294u * 4);
+    std::set<std::uint64_t> keys;
+    std::set<std::wstring> readings;
+    for (std::size_t i = 0; i < lines.size(); i += 4)
+    {
+        EXPECT_TRUE(keys.insert(hashString(lines[i])).second) << "key collision at line " << i;
+        EXPECT_TRUE(readings.insert(lines[i + 1]).second) << "repeated reading at line " << i;
+        EXPECT_FALSE(lines[i + 2].empty());
+        EXPECT_EQ(lines[i + 3], separator);
+    }
+    EXPECT_EQ(std::vector<std::wstring>(lines.begin(), lines.begin() + 3),
+              (std::vector<std::wstring>{L"十一月", L"じゅういちがつ", L"November"}));
+    EXPECT_EQ(std::vector<std::wstring>(lines.end() - 4, lines.end() - 1),
+              (std::vector<std::wstring>{L"聞こえる", L"きこえる", L"To be heard"}));
+}
