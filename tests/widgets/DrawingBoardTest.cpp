@@ -1,10 +1,9 @@
 #include "widgets/DrawableStroke.hpp"
 #include "widgets/DrawingBoard.hpp"
 
+#include "widgets/Rendering.hpp"
 #include "widgets/SyntheticEvents.hpp"
 
-#include <SFML/Graphics/RenderTexture.hpp>
-#include <SFML/Graphics/Texture.hpp>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -19,9 +18,7 @@ class DrawingBoardTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        sf::Image white;
-        white.create(200, 100, sf::Color::White);
-        ASSERT_TRUE(texture.loadFromImage(white));
+        rendering::fill(texture, 200, 100, sf::Color::White);
         board.setTexture(texture);
         board.setPosition(200.0, 150.0);
         board.setOnStrokeFinished([this](DrawingBoard& b) {
@@ -224,24 +221,11 @@ TEST_F(DrawingBoardTest, DumpsOneLinePerStrokeThenAnEmptyLine)
 
 namespace
 {
-sf::Image render(const sf::Drawable& drawable, unsigned width, unsigned height)
-{
-    sf::RenderTexture target;
-    EXPECT_TRUE(target.create(width, height));
-    target.clear(sf::Color::White);
-    target.draw(drawable);
-    target.display();
-    return target.getTexture().copyToImage();
-}
+using rendering::render;
 
 int countNonWhite(const sf::Image& image)
 {
-    int count = 0;
-    for (unsigned x = 0; x < image.getSize().x; ++x)
-        for (unsigned y = 0; y < image.getSize().y; ++y)
-            if (image.getPixel(x, y) != sf::Color::White)
-                ++count;
-    return count;
+    return static_cast<int>(image.getSize().x * image.getSize().y) - rendering::count(image, sf::Color::White);
 }
 } // namespace
 
@@ -289,16 +273,10 @@ TEST_F(DrawingBoardTest, DrawsSegmentsAndDotsInTheStrokeColour)
     EXPECT_EQ(image.getPixel(100, 130), sf::Color::Red);
     EXPECT_EQ(image.getPixel(100, 134), sf::Color::White);
 
-    int red = 0;
-    for (unsigned x = 0; x < 200; ++x)
-        for (unsigned y = 0; y < 200; ++y)
-        {
-            const sf::Color c = image.getPixel(x, y);
-            EXPECT_TRUE(c == sf::Color::White || c == sf::Color::Red) << x << "," << y;
-            if (c == sf::Color::Red)
-                ++red;
-        }
-    // Nothing stray: only the segment (about 100 x 5) and the dots.
+    // Nothing stray and no other colour: only the segment (about 100 x 5)
+    // and the dots.
+    const int red = rendering::count(image, sf::Color::Red);
+    EXPECT_EQ(red + rendering::count(image, sf::Color::White), 200 * 200);
     EXPECT_GT(red, 500);
     EXPECT_LT(red, 560);
 }

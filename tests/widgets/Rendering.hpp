@@ -1,0 +1,38 @@
+#pragma once
+// Renders a drawable off screen for pixel checks.
+
+#include <SFML/Graphics/Image.hpp>
+#include <SFML/Graphics/RenderTexture.hpp>
+#include <SFML/Graphics/Texture.hpp>
+
+namespace rendering
+{
+inline sf::Image render(const sf::Drawable& drawable, unsigned width, unsigned height,
+                        sf::Color background = sf::Color::White)
+{
+    sf::RenderTexture target;
+    target.create(width, height);
+    target.clear(background);
+    target.draw(drawable);
+    target.display();
+    return target.getTexture().copyToImage();
+}
+
+inline int count(const sf::Image& image, sf::Color colour)
+{
+    int n = 0;
+    for (unsigned x = 0; x < image.getSize().x; ++x)
+        for (unsigned y = 0; y < image.getSize().y; ++y)
+            if (image.getPixel(x, y) == colour)
+                ++n;
+    return n;
+}
+
+// An opaque texture of one colour.
+inline void fill(sf::Texture& texture, unsigned width, unsigned height, sf::Color colour)
+{
+    sf::Image image;
+    image.create(width, height, colour);
+    texture.loadFromImage(image);
+}
+} // namespace rendering
