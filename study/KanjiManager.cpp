@@ -1,0 +1,263 @@
+#include "study/KanjiManager.hpp"
+
+#include "study/ProgressFile.hpp"
+#include "study/TeachingTexts.hpp"
+#include "widgets/Diagnostics.hpp"
+#include "widgets/Helpers.hpp"
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <climits>
+#include <cstdlib>
+#include <random>
+#include <sstream>
+
+namespace
+{
+const std::wstring kanjiRecordEnd = L"\u30FC\u30FC\u30FC\u30FC";
+
+// Lines up to (not including) the end line or the end of the text.
+std::set<std::wstring> readLinesUntil(std::wistringstream& text, const std::wstring& end)
+{
+    std::set<std::wstring> lines;
+    std::wstring line;
+    while (std::getline(text, line) && line != end)
+        lines.insert(line);
+    return lines;
+}
+
+// Reads a number as the standard conversions do (leading blanks, a sign,
+// digits, the rest ignored), refusing what they would throw on.
+bool parseInt(const std::wstring& piece, int& value)
+{
+    const wchar_t* begin = piece.c_str();
+    wchar_t* end = nullptr;
+    errno = 0;
+    const long number = std::wcstol(begin, &end, 10);
+    if (end == begin || errno == ERANGE || number < INT_MIN || number > INT_MAX)
+        return false;
+    value = static_cast<int>(number);
+    return true;
+}
+
+// "x,y;x,y;..." in board-centre coordinates; the last ";" may be missing.
+// A point that does not hold two numbers is left out rather than trusted.
+sf::VertexArray parseStroke(const std::wstring& line)
+{
+    sf::VertexArray stroke(sf::LineStrip);
+    for (const auto& point : split(line, L';'))
+    {
+        const auto coordinates = split(point, L',');
+        int x = 0;
+        int y = 0;
+        if (coordinates.size() >= 2 && parseInt(coordinates[0], x) && parseInt(coordinates[1], y))
+            stroke.append(sf::Vertex(sf::Vector2f(static_cast<float>(x), static_cast<float>(y))));
+    }
+    return stroke;
+}
+
+// One uniform draw from 0 to bound, scaling the engine's range down and
+// throwing away the values above the last whole multiple.
+std::size_t drawIndex(std::minstd_rand0& engine, std::size_t bound)
+{
+    const std::uint64_t range = static_cast<std::uint64_t>(bound) + 1;
+    const std::uint64_t scale = (std::minstd_rand0::max() - std::minstd_rand0::min()) / range;
+    std::uint64_t value = 0;
+    do
+        value = engine() - std::minstd_rand0::min();
+    while (value >= range * scale);
+    return static_cast<std::size_t>(value / scale);
+}
+
+// Fisher-Yates from the front with one engine draw per position. Written
+// out because libstdc++'s std::shuffle takes two positions from one draw.
+void shuffleKeys(std::vector<std::uint64_t>& keys, std::minstd_rand0& engine)
+{
+    for (std::size_t i = 1; i < keys.size(); ++i)
+        std::swap(keys[i], keys[drawIndex(engine, i)]);
+}
+
+std::minstd_rand0::result_type clockSeed()
+{
+    const auto nanoseconds =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::system_clock::now().time_since_epoch());
+    const auto low = static_cast<std::uint32_t>(nanoseconds.count());
+    const auto seed = static_cast<std::minstd_rand0::result_type>(low % 2147483647u);
+    return seed == 0 ? 1 : seed;
+}
+} // namespace
+
+KanjiManager* KanjiManager::instance = nullptr;
+
+KanjiManager* KanjiManager::getInstance()
+{
+    if (!instance)
+    {
+        instance = new KanjiManager();
+        instance->load();
+    }
+    return instance;
+}
+
+void KanjiManager::load()
+{
+    for (int grade = 1; grade <= 5; ++grade)
+    {
+        newKanji[grade];
+        learningKanji[grade];
+        masteredKanji[grade];
+        readKanjiText(grade);
+        readProgress(grade);
+        readStrokeText(grade);
+        shuffleLists(grade);
+    }
+}
+
+void KanjiManager::readKanjiText(int grade)
+{
+    std::wistringstream text(kanjiTexts[grade]);
+    std::wstring line;
+    // The end of the text stops the reader as well as "#": a text that lost
+    // its end mark must not hang the start.
+    while (std::getline(text, line) && line != L"#")
+    {
+        Kanji record;
+        record.setGrade(grade);
+        record.setCharacter(line);
+        std::wstring meaning;
+        std::getline(text, meaning);
+        record.setMeaning(meaning);
+        record.setOnyomi(readLinesUntil(text, L""));
+        record.setKunyomi(readLinesUntil(text, kanjiRecordEnd));
+        record.setMeaningScore(-1);
+        record.setKunyomiScore(-1);
+        record.setOnyomiScore(-1);
+        record.setDrawingScore(-1);
+
+        const std::uint64_t key = hashString(record.getCharacter());
+        const auto stored = kanji.find(key);
+        if (stored == kanji.end())
+            newKanji[grade].push_back(key);
+        else
+            Diagnostics::warning(L"WARNING: Found hash collision between " + record.getMeaning() + L" and " +
+                                 stored->second.getMeaning() + L" (" + std::to_wstring(key) + L")");
+        kanji[key] = record;
+    }
+}
+
+void KanjiManager::readProgress(int grade)
+{
+    const ProgressFile file(ProgressFile::kanjiPath(grade), 4);
+    std::vector<ProgressRecord> records;
+    switch (file.read(records))
+    {
+    case ProgressFile::Status::Missing:
+        for (const std::uint64_t key : newKanji[grade])
+        {
+            Kanji& record = kanji[key];
+            record.setMeaningScore(-1);
+            record.setKunyomiScore(-1);
+            record.setOnyomiScore(-1);
+            record.setDrawingScore(-1);
+            records.push_back({key, {-1, -1, -1, -1}});
+        }
+        file.write(records);
+        return;
+    case ProgressFile::Status::Unreadable:
+        // Already warned about; creating the file would overwrite the progress in it.
+        return;
+    case ProgressFile::Status::Read:
+        break;
+    }
+
+    for (const auto& saved : records)
+    {
+        if (kanji.find(saved.key) == kanji.end())
+            Diagnostics::warning(L"WARNING: In grade " + std::to_wstring(grade) +
+                                 L" found saved data for kanji with hash code " + std::to_wstring(saved.key) +
+                                 L" but no kanji was found");
+        Kanji& record = kanji[saved.key];
+        record.setMeaningScore(saved.scores[0]);
+        record.setKunyomiScore(saved.scores[1]);
+        record.setOnyomiScore(saved.scores[2]);
+        record.setDrawingScore(saved.scores[3]);
+
+        if (std::all_of(saved.scores.begin(), saved.scores.end(), [](int score) { return score == 100; }))
+            moveKey(newKanji[grade], masteredKanji[grade], saved.key);
+        else if (saved.scores[0] != -1 && saved.scores[1] != -1 && saved.scores[2] != -1)
+            moveKey(newKanji[grade], learningKanji[grade], saved.key);
+    }
+}
+
+void KanjiManager::readStrokeText(int grade)
+{
+    std::wistringstream text(strokeTexts[grade]);
+    std::wstring line;
+    while (std::getline(text, line) && line != L"#")
+    {
+        Kanji& record = kanji[hashString(line)];
+        std::vector<sf::VertexArray> strokes;
+        while (std::getline(text, line) && !line.empty())
+        {
+            // A line without a single valid point is no stroke anyone could draw.
+            sf::VertexArray stroke = parseStroke(line);
+            if (stroke.getVertexCount() > 0)
+                strokes.push_back(stroke);
+        }
+        record.setStrokes(strokes);
+    }
+}
+
+void KanjiManager::shuffleLists(int grade)
+{
+    std::minstd_rand0 engine(clockSeed());
+    shuffleKeys(newKanji[grade], engine);
+    shuffleKeys(learningKanji[grade], engine);
+    shuffleKeys(masteredKanji[grade], engine);
+}
+
+bool KanjiManager::moveKey(std::vector<std::uint64_t>& from, std::vector<std::uint64_t>& to, std::uint64_t key)
+{
+    const auto found = std::find(from.begin(), from.end(), key);
+    if (found == from.end())
+        return false;
+    from.erase(found);
+    to.push_back(key);
+    return true;
+}
+
+void KanjiManager::save() const
+{
+    for (int grade = 1; grade <= 5; ++grade)
+    {
+        // The map is ordered, so the records come out in ascending key order.
+        std::vector<ProgressRecord> records;
+        for (const auto& entry : kanji)
+        {
+            const Kanji& record = entry.second;
+            if (record.getGrade() != grade)
+                continue;
+            records.push_back({hashString(record.getCharacter()),
+                               {record.getMeaningScore(), record.getKunyomiScore(), record.getOnyomiScore(),
+                                record.getDrawingScore()}});
+        }
+        ProgressFile(ProgressFile::kanjiPath(grade), 4).write(records);
+    }
+}
+
+Kanji KanjiManager::getKanji(std::uint64_t key) const
+{
+    const auto found = kanji.find(key);
+    return found == kanji.end() ? Kanji() : found->second;
+}
+
+int KanjiManager::countMastered(int grade)
+{
+    return static_cast<int>(masteredKanji[grade].size());
+}
+
+int KanjiManager::countKanji(int grade)
+{
+    return static_cast<int>(newKanji[grade].size() + learningKanji[grade].size() + masteredKanji[grade].size());
+}
