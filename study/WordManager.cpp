@@ -1,0 +1,194 @@
+#include "study/WordManager.hpp"
+
+#include "study/KeyShuffle.hpp"
+#include "study/ProgressFile.hpp"
+#include "study/TeachingTexts.hpp"
+#include "widgets/Diagnostics.hpp"
+#include "widgets/Helpers.hpp"
+
+#include <algorithm>
+#include <sstream>
+
+WordManager* WordManager::instance = nullptr;
+
+namespace
+{
+constexpr int firstGrade = 1;
+constexpr int lastGrade = 5;
+constexpr std::size_t scoresPerWord = 2;
+
+std::vector<std::uint64_t> listOf(const std::map<int, std::vector<std::uint64_t>>& lists, int grade)
+{
+    const auto found = lists.find(grade);
+    return found == lists.end() ? std::vector<std::uint64_t>() : found->second;
+}
+
+// Moves the first occurrence of key from one list to the end of another;
+// a key that is not in the first list stays where it is.
+void moveKey(std::vector<std::uint64_t>& from, std::vector<std::uint64_t>& to, std::uint64_t key)
+{
+    const auto found = std::find(from.begin(), from.end(), key);
+    if (found == from.end())
+        return;
+    from.erase(found);
+    to.push_back(key);
+}
+} // namespace
+
+WordManager* WordManager::getInstance()
+{
+    if (!instance)
+    {
+        // The instance exists before loading so that nothing loads twice.
+        instance = new WordManager();
+        instance->load();
+    }
+    return instance;
+}
+
+void WordManager::load()
+{
+    for (int grade = firstGrade; grade <= lastGrade; ++grade)
+    {
+        newWords[grade];
+        learningWords[grade];
+        masteredWords[grade];
+        parseWordText(grade);
+        loadProgress(grade);
+        shuffleLists(grade);
+    }
+}
+
+void WordManager::parseWordText(int grade)
+{
+    std::wistringstream text(wordTexts[grade]);
+    std::wstring line;
+    // The text should end with "#"; its plain end stops the reading as well.
+    while (std::getline(text, line) && line != L"#")
+    {
+        Word word;
+        word.setGrade(grade);
+        word.setWord(line);
+        std::wstring reading;
+        std::wstring meaning;
+        std::wstring separator;
+        if (!std::getline(text, reading) || !std::getline(text, meaning))
+            break;
+        std::getline(text, separator);
+        word.setReading(reading);
+        word.setMeaning(meaning);
+        word.setReadingScore(-1);
+        word.setMeaningScore(-1);
+
+        const std::uint64_t key = hashString(line);
+        const auto stored = words.find(key);
+        if (stored == words.end())
+            newWords[grade].push_back(key);
+        else
+            Diagnostics::warning(L"WARNING: Found hash collision between words " + meaning + L" and " +
+                                 stored->second.getMeaning() + L" (" + std::to_wstring(key) + L")");
+        words[key] = word;
+    }
+}
+
+void WordManager::loadProgress(int grade)
+{
+    const ProgressFile file(ProgressFile::wordPath(grade), scoresPerWord);
+    std::vector<ProgressRecord> records;
+    switch (file.read(records))
+    {
+    case ProgressFile::Status::Missing:
+        for (const std::uint64_t key : newWords[grade])
+        {
+            words[key].setReadingScore(-1);
+            words[key].setMeaningScore(-1);
+            records.push_back({key, {-1, -1}});
+        }
+        file.write(records);
+        break;
+    case ProgressFile::Status::Unreadable:
+        // Already warned about; the file stays as it is and every word stays new.
+        break;
+    case ProgressFile::Status::Read:
+        for (const auto& record : records)
+            applyProgress(grade, record.key, record.scores[0], record.scores[1]);
+        break;
+    }
+}
+
+void WordManager::applyProgress(int grade, std::uint64_t key, int readingScore, int meaningScore)
+{
+    if (words.find(key) == words.end())
+        Diagnostics::warning(L"WARNING: In grade " + std::to_wstring(grade) +
+                             L" found saved data for word with hash code " + std::to_wstring(key) +
+                             L" but no word was found");
+    Word& word = words[key];
+    word.setReadingScore(readingScore);
+    word.setMeaningScore(meaningScore);
+    if (readingScore == 100 && meaningScore == 100)
+        moveKey(newWords[grade], masteredWords[grade], key);
+    else if (readingScore != -1 && meaningScore != -1)
+        moveKey(newWords[grade], learningWords[grade], key);
+}
+
+void WordManager::shuffleLists(int grade)
+{
+    shuffleKeyLists(newWords[grade], learningWords[grade], masteredWords[grade]);
+}
+
+void WordManager::save()
+{
+    std::map<int, std::vector<ProgressRecord>> byGrade;
+    for (int grade = firstGrade; grade <= lastGrade; ++grade)
+        byGrade[grade];
+    // The map is ordered by key, so every file comes out in ascending key order.
+    for (const auto& [key, word] : words)
+    {
+        const auto file = byGrade.find(word.getGrade());
+        if (file != byGrade.end())
+            file->second.push_back({hashString(word.getWord()), {word.getReadingScore(), word.getMeaningScore()}});
+    }
+    for (const auto& [grade, records] : byGrade)
+        ProgressFile(ProgressFile::wordPath(grade), scoresPerWord).write(records);
+}
+
+int WordManager::countMastered(int grade)
+{
+    return static_cast<int>(masteredWords[grade].size());
+}
+
+int WordManager::countWords(int grade)
+{
+    return static_cast<int>(newWords[grade].size() + learningWords[grade].size() + masteredWords[grade].size());
+}
+
+Word WordManager::getWord(std::uint64_t key) const
+{
+    const auto found = words.find(key);
+    return found == words.end() ? Word() : found->second;
+}
+
+std::vector<std::uint64_t> WordManager::getNewWords(int grade) const
+{
+    return listOf(newWords, grade);
+}
+
+std::vector<std::uint64_t> WordManager::getLearningWords(int grade) const
+{
+    return listOf(learningWords, grade);
+}
+
+std::vector<std::uint64_t> WordManager::getMasteredWords(int grade) const
+{
+    return listOf(masteredWords, grade);
+}
+
+void WordManager::updateLists(std::uint64_t key)
+{
+    const Word& word = words[key];
+    const int grade = word.getGrade();
+    if (word.getReadingScore() == 100 && word.getMeaningScore() == 100)
+        moveKey(learningWords[grade], masteredWords[grade], key);
+    else
+        moveKey(masteredWords[grade], learningWords[grade], key);
+}
