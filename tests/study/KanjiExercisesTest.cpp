@@ -1,0 +1,344 @@
+#include "study/KanjiManager.hpp"
+#include "support/TestDirectory.hpp"
+#include "tests/study/KanjiTestSupport.hpp"
+
+#include <SFML/System/String.hpp>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+using namespace kanjitest;
+
+namespace
+{
+const std::string grade5Path = "save/JLPTN5kanjiprogress.txt";
+
+// The kanji of the text with the given scores, in text order.
+std::string scoredFile(const std::vector<std::pair<std::wstring, std::vector<int>>>& records)
+{
+    std::string file;
+    for (const auto& r : records)
+        file += progressRecord(key(r.first), r.second[0], r.second[1], r.second[2], r.second[3]);
+    return file + "#";
+}
+
+std::set<std::wstring> wrongOptions(const Exercise& exercise, const std::set<std::wstring>& right)
+{
+    std::set<std::wstring> wrong;
+    for (const auto& option : exercise.getOptions())
+        if (!right.count(option))
+            wrong.insert(option);
+    return wrong;
+}
+
+// Grade 5 split in text order into new kanji (no saved record), learning kanji
+// missing only their meaning, and mastered kanji; checks that the wrong
+// meanings of every question come from the group given as the source.
+void expectMeaningsFrom(int newCount, int learningCount, int masteredCount, int sourceGroup)
+{
+    ASSERT_EQ(newCount + learningCount + masteredCount, 103);
+    TestDirectory directory;
+    TestDirectory::writeFile(grade5Path, grade5File([&](int i, wchar_t) {
+        if (i < newCount)
+            return std::vector<int>{-1, -1, -1, -1};
+        if (i < newCount + learningCount)
+            return std::vector<int>{0, 100, 100, 100};
+        return std::vector<int>{100, 100, 100, 100};
+    }));
+    auto* store = KanjiManager::getInstance();
+    const int first = sourceGroup == 0 ? 0 : sourceGroup == 1 ? newCount : newCount + learningCount;
+    const int size = sourceGroup == 0 ? newCount : sourceGroup == 1 ? learningCount : masteredCount;
+    std::set<std::wstring> sourceMeanings;
+    for (int i = first; i < first + size; ++i)
+        sourceMeanings.insert(store->getKanji(key(grade5.substr(i, 1))).getMeaning());
+
+    int questions = 0;
+    for (unsigned seed = 1; seed <= 40; ++seed)
+    {
+        std::srand(seed);
+        const Exercise question = store->nextExercise(5, false);
+        if (question.getType() == ExerciseType::NewKanjiInfo)
+            break; // the lists have changed
+        ASSERT_EQ(question.getType(), ExerciseType::KanjiMeaningQuestion);
+        const std::wstring right = store->getKanji(question.getHash()).getMeaning();
+        ASSERT_EQ(question.getOptions().size(), 6u);
+        EXPECT_TRUE(question.getOptions().count(right));
+        for (const auto& wrong : wrongOptions(question, {right}))
+            EXPECT_TRUE(sourceMeanings.count(wrong)) << sf::String(wrong).toAnsiString();
+        ++questions;
+    }
+    EXPECT_GT(questions, 0);
+}
+} // namespace
+
+TEST(KanjiExercises, FirstExerciseOfAGradeIntroducesAKanji)
+{
+    TestDirectory directory;
+    auto* store = KanjiManager::getInstance();
+    std::srand(3);
+    const int nextDraw = std::rand();
+    std::srand(3);
+    const Exercise card = store->nextExercise(5, false);
+    EXPECT_EQ(std::rand(), nextDraw) << "an empty learning list needs no draw";
+
+    ASSERT_EQ(card.getType(), ExerciseType::NewKanjiInfo);
+    EXPECT_EQ(card.getInstruction(), L"Memorize the\ninformation\nabout the\nnew kanji");
+    const Kanji introduced = store->getKanji(card.getHash());
+    EXPECT_EQ(card.getText(), introduced.getCharacter());
+    EXPECT_EQ(card.getMeaning(), introduced.getMeaning());
+    EXPECT_EQ(card.getKunyomi(), introduced.getKunyomi());
+    EXPECT_EQ(card.getOnyomi(), introduced.getOnyomi());
+    EXPECT_EQ(introduced.getMeaningScore(), 0);
+    EXPECT_EQ(introduced.getKunyomiScore(), introduced.getKunyomi().empty() ? 100 : 0);
+    EXPECT_EQ(introduced.getOnyomiScore(), 0);
+    EXPECT_EQ(introduced.getDrawingScore(), -1);
+    EXPECT_EQ(store->countKanji(5), 103);
+
+    // From now on it is the only learning kanji: every exercise is about it or introduces another.
+    for (unsigned seed = 1; seed <= 30; ++seed)
+    {
+        std::srand(seed);
+        const Exercise next = store->nextExercise(5, false);
+        if (next.getType() == ExerciseType::NewKanjiInfo)
+            break;
+        EXPECT_EQ(next.getHash(), card.getHash());
+    }
+}
+
+TEST(KanjiExercises, IntroductionCountsMissingReadingsAsKnown)
+{
+    useGrade5Texts(kanjiRecord(L"万", L"Ten thousand", {L"マン", L"バン"}, {}), strokeRecord(L"万", {10, 10, 10}));
+    TestDirectory directory;
+    auto* store = KanjiManager::getInstance();
+    EXPECT_EQ(store->nextExercise(5, false).getText(), L"万");
+    const Kanji stored = store->getKanji(key(L"万"));
+    EXPECT_EQ(stored.getKunyomiScore(), 100);
+    EXPECT_EQ(stored.getOnyomiScore(), 0);
+    EXPECT_FALSE(stored.isNew());
+    // Nothing new is left, so it is asked about, never on its kun readings.
+    for (unsigned seed = 1; seed <= 40; ++seed)
+    {
+        std::srand(seed);
+        const Exercise next = store->nextExercise(5, false);
+        EXPECT_NE(next.getType(), ExerciseType::KunyomiQuestion);
+        EXPECT_NE(next.getType(), ExerciseType::NewKanjiInfo);
+    }
+}
+
+TEST(KanjiExercises, RandomDrawsComeInOrder)
+{
+    // One learning kanji with nothing finished; two mastered kanji as the source.
+    useGrade5Texts(kanjiRecord(L"一", L"One", {L"イチ"}, {L"ひと"}) + kanjiRecord(L"二", L"Two", {L"ニ"}, {L"ふた"}) +
+                       kanjiRecord(L"三", L"Three", {L"サン"}, {L"み"}),
+                   strokeRecord(L"一", {10}) + strokeRecord(L"二", {10, 10}) + strokeRecord(L"三", {10, 10, 10}));
+    TestDirectory directory;
+    TestDirectory::writeFile(grade5Path, scoredFile({{L"一", {0, 0, 0, 0}},
+                                                     {L"二", {100, 100, 100, 100}},
+                                                     {L"三", {100, 100, 100, 100}}}));
+    auto* store = KanjiManager::getInstance();
+    const int types[] = {ExerciseType::KanjiMeaningQuestion, ExerciseType::KunyomiQuestion,
+                         ExerciseType::OnyomiQuestion, ExerciseType::DrawKanjiFromMeaning};
+    for (unsigned seed = 1; seed <= 12; ++seed)
+    {
+        // Grade mode, nothing new: pick, kind, and for questions the start.
+        std::srand(seed);
+        std::rand();
+        const int kind = std::rand() % 4;
+        const int afterKind = std::rand();
+        const int afterStart = std::rand();
+        std::srand(seed);
+        const Exercise next = store->nextExercise(5, false);
+        EXPECT_EQ(next.getType(), types[kind]);
+        EXPECT_EQ(next.getHash(), key(L"一"));
+        EXPECT_EQ(std::rand(), kind == 3 ? afterKind : afterStart);
+
+        // Review: grade, pick, kind, and for questions the start.
+        std::srand(seed);
+        std::rand();
+        std::rand();
+        const int reviewKind = std::rand() % 4;
+        const int afterReviewKind = std::rand();
+        const int afterReviewQuestion = std::rand();
+        std::srand(seed);
+        const Exercise review = store->reviewExercise();
+        EXPECT_EQ(review.getType(), types[reviewKind]);
+        EXPECT_NE(review.getHash(), key(L"一"));
+        EXPECT_EQ(std::rand(), reviewKind == 3 ? afterReviewKind : afterReviewQuestion);
+    }
+}
+
+TEST(KanjiExercises, DrawingTasks)
+{
+    useGrade5Texts(kanjiRecord(L"一", L"One", {L"イチ"}, {L"ひと"}) + kanjiRecord(L"二", L"Two", {L"ニ"}, {L"ふた"}),
+                   strokeRecord(L"一", {10}) + strokeRecord(L"二", {20, 30}));
+    TestDirectory directory;
+    TestDirectory::writeFile(grade5Path,
+                             scoredFile({{L"一", {100, 100, 100, -1}}, {L"二", {100, 100, 100, 100}}}));
+    auto* store = KanjiManager::getInstance();
+
+    // Never drawn: the practice task, whatever kind is drawn, and the score becomes 0.
+    std::srand(1);
+    const Exercise practice = store->nextExercise(5, false);
+    EXPECT_EQ(practice.getType(), ExerciseType::DrawingPractice);
+    EXPECT_EQ(practice.getText(), L"One");
+    EXPECT_EQ(practice.getInstruction(), L"Practice how to draw the kanji");
+    ASSERT_EQ(practice.getStrokes().size(), 1u);
+    EXPECT_EQ(practice.getStrokes()[0][1].position, sf::Vector2f(10, 0));
+    EXPECT_EQ(store->getKanji(key(L"一")).getDrawingScore(), 0);
+
+    for (unsigned seed = 1; seed <= 10; ++seed)
+    {
+        std::srand(seed);
+        const Exercise drawing = store->nextExercise(5, false);
+        EXPECT_EQ(drawing.getType(), ExerciseType::DrawKanjiFromMeaning);
+        EXPECT_EQ(drawing.getInstruction(), L"Draw the kanji represented by its meaning");
+        EXPECT_EQ(drawing.getMeaningProgress(), 100);
+        EXPECT_EQ(drawing.getDrawingProgress(), 0);
+    }
+
+    // Help on a drawing task starts the drawing score over, even for a mastered kanji.
+    const Exercise help = store->drawingExercise(key(L"二"), true);
+    EXPECT_EQ(help.getType(), ExerciseType::DrawingPractice);
+    EXPECT_EQ(help.getStrokes().size(), 2u);
+    EXPECT_EQ(store->getKanji(key(L"二")).getDrawingScore(), 0);
+    EXPECT_EQ(store->countMastered(5), 1);
+}
+
+TEST(KanjiExercises, ReadingQuestionWithTwoRightReadings)
+{
+    TestDirectory directory;
+    // 入 (い, はい) is learning and misses only its kun readings; every other kanji is new.
+    TestDirectory::writeFile(grade5Path, scoredFile({{L"入", {100, 0, 100, 100}}}));
+    auto* store = KanjiManager::getInstance();
+    std::set<std::wstring> otherKunyomi;
+    for (wchar_t c : grade5)
+        if (c != L'入')
+            for (const auto& reading : store->getKanji(key(std::wstring(1, c))).getKunyomi())
+                otherKunyomi.insert(reading);
+
+    int asked = 0;
+    for (unsigned seed = 1; seed <= 40; ++seed)
+    {
+        std::srand(seed);
+        const Exercise question = store->nextExercise(5, false);
+        if (question.getText() != L"入")
+            continue; // an introduction, or a question on the kanji it introduced
+        ASSERT_EQ(question.getType(), ExerciseType::KunyomiQuestion);
+        ++asked;
+        EXPECT_EQ(question.getInstruction(), L"Choose the\ncorrect kunyomi\nreadings for\nthe kanji shown");
+        const auto options = question.getOptions();
+        EXPECT_EQ(options.size(), 9u);
+        EXPECT_TRUE(options.count(L"い"));
+        EXPECT_TRUE(options.count(L"はい"));
+        for (const auto& wrong : wrongOptions(question, {L"い", L"はい"}))
+            EXPECT_TRUE(otherKunyomi.count(wrong));
+        EXPECT_EQ(question.getKunyomiProgress(), 0);
+        EXPECT_EQ(question.getOnyomiProgress(), 100);
+        EXPECT_EQ(question.getMeaningProgress(), 100);
+        EXPECT_EQ(question.getDrawingProgress(), 100);
+    }
+    EXPECT_GT(asked, 0);
+}
+
+TEST(KanjiExercises, QuestionsOnANeverDrawnKanjiCarryDrawingProgressZero)
+{
+    TestDirectory directory;
+    TestDirectory::writeFile(grade5Path, scoredFile({{L"一", {0, 0, 0, -1}}}));
+    auto* store = KanjiManager::getInstance();
+    int neverDrawn = 0;
+    for (unsigned seed = 1; seed <= 40; ++seed)
+    {
+        std::srand(seed);
+        const Exercise next = store->nextExercise(5, false);
+        if (next.getType() < ExerciseType::KunyomiQuestion || next.getType() > ExerciseType::KanjiMeaningQuestion)
+            continue;
+        const int drawing = store->getKanji(next.getHash()).getDrawingScore();
+        neverDrawn += drawing == -1;
+        EXPECT_EQ(next.getDrawingProgress(), drawing == -1 ? 0 : drawing);
+    }
+    EXPECT_GT(neverDrawn, 0);
+}
+TEST(KanjiExercises, WrongMeaningsComeFromNewListOnTies)
+{
+    expectMeaningsFrom(40, 40, 23, 0);
+}
+
+TEST(KanjiExercises, WrongMeaningsComeFromLearningListOverMastered)
+{
+    expectMeaningsFrom(23, 40, 40, 1);
+}
+
+TEST(KanjiExercises, WrongMeaningsComeFromLargestList)
+{
+    expectMeaningsFrom(23, 30, 50, 2);
+}
+
+TEST(KanjiExercises, OptionsStopAfterOnePassOverASmallSource)
+{
+    useGrade5Texts(kanjiRecord(L"一", L"One", {L"イチ"}, {L"ひと"}) + kanjiRecord(L"二", L"Two", {L"ニ"}, {L"ふた"}) +
+                       kanjiRecord(L"多", L"Many", {L"タ"}, {L"a", L"b", L"c", L"d", L"e", L"f", L"g", L"h", L"i", L"j"}),
+                   L"");
+    TestDirectory directory;
+    // Nothing new; the learning list of two is the source.
+    TestDirectory::writeFile(grade5Path, scoredFile({{L"一", {0, 100, 100, 100}},
+                                                     {L"多", {100, 0, 100, 100}},
+                                                     {L"二", {100, 100, 100, 100}}}));
+    auto* store = KanjiManager::getInstance();
+    bool sawMeaning = false;
+    bool sawReading = false;
+    for (unsigned seed = 1; seed <= 40; ++seed)
+    {
+        std::srand(seed);
+        const Exercise question = store->nextExercise(5, false);
+        if (question.getType() == ExerciseType::KanjiMeaningQuestion)
+        {
+            sawMeaning = true;
+            EXPECT_EQ(question.getOptions(), (std::set<std::wstring>{L"One", L"Many"}));
+        }
+        if (question.getType() == ExerciseType::KunyomiQuestion)
+        {
+            // Ten readings of its own: no wrong answer is mixed in.
+            sawReading = true;
+            EXPECT_EQ(question.getOptions().size(), 10u);
+            EXPECT_FALSE(question.getOptions().count(L"ひと"));
+        }
+    }
+    EXPECT_TRUE(sawMeaning);
+    EXPECT_TRUE(sawReading);
+}
+
+TEST(KanjiExercises, ReviewFollowsTheReadingsAKanjiHas)
+{
+    useGrade5Texts(kanjiRecord(L"万", L"Ten thousand", {L"マン"}, {}) + kanjiRecord(L"〇", L"Zero", {}, {}),
+                   strokeRecord(L"万", {10}) + strokeRecord(L"〇", {10}));
+    TestDirectory directory;
+    TestDirectory::writeFile(grade5Path, scoredFile({{L"万", {100, 100, 100, 100}}, {L"〇", {100, 100, 100, 100}}}));
+    auto* store = KanjiManager::getInstance();
+    std::set<int> seenFor10000;
+    std::set<int> seenForZero;
+    for (unsigned seed = 1; seed <= 200; ++seed)
+    {
+        std::srand(seed);
+        const Exercise review = store->reviewExercise();
+        (review.getText() == L"〇" || review.getText() == L"Zero" ? seenForZero : seenFor10000).insert(review.getType());
+    }
+    EXPECT_EQ(seenFor10000, (std::set<int>{ExerciseType::OnyomiQuestion, ExerciseType::KanjiMeaningQuestion,
+                                           ExerciseType::DrawKanjiFromMeaning}));
+    EXPECT_EQ(seenForZero, (std::set<int>{ExerciseType::KanjiMeaningQuestion, ExerciseType::DrawKanjiFromMeaning}));
+}
+
+TEST(KanjiExercises, NothingAvailable)
+{
+    useGrade5Texts(kanjiRecord(L"一", L"One", {L"イチ"}, {L"ひと"}), strokeRecord(L"一", {10}));
+    TestDirectory directory;
+    TestDirectory::writeFile(grade5Path, scoredFile({{L"一", {100, 100, 100, 90}}}));
+    auto* store = KanjiManager::getInstance();
+    EXPECT_EQ(store->nextExercise(4, false).getType(), ExerciseType::None);
+    EXPECT_EQ(store->reviewExercise().getType(), ExerciseType::None);
+    // The one kanji is learning; once it is mastered nothing is left in grade mode.
+    Exercise drawing = store->nextExercise(5, false);
+    ASSERT_EQ(drawing.getType(), ExerciseType::DrawKanjiFromMeaning);
+    EXPECT_TRUE(store->checkStrokeCount(drawing, 1));
+    EXPECT_EQ(store->nextExercise(5, false).getType(), ExerciseType::None);
+    EXPECT_EQ(store->reviewExercise().getHash(), key(L"一"));
+}
