@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Drives the stroke recorder's real window under Xvfb with openbox: two
+# clicks, Return to print them, then a close through the window manager,
+# which must end the recorder with exit code 0.
+#   record_strokes_close.sh BUILD_DIR SOURCE_DIR
+
+set -u
+build=$(cd "$1" && pwd)
+source=$(cd "$2" && pwd)
+recorder="$build/inkwright-record-strokes"
+[ -x "$recorder" ] || { echo "FAIL: $recorder missing"; exit 1; }
+
+work=$(mktemp -d /tmp/inkwright-recorder-XXXXXX)
+for folder in sprites fonts sounds; do ln -s "$source/$folder" "$work/$folder"; done
+
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*"
+    [ -f "$work/out.txt" ] && sed 's/^/stdout: /' "$work/out.txt"
+    exit 1
+}
+
+display=$((100 + $$ % 800))
+while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+export DISPLAY=":$display"
+for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start on $DISPLAY"
+openbox --sm-disable >/dev/null 2>&1 &
+pids+=($!)
+sleep 0.5
+
+(cd "$work" && ALSOFT_DRIVERS=null exec "$recorder") >"$work/out.txt" 2>"$work/err.txt" &
+recorder_pid=$!
+window=$(timeout 15 xdotool search --sync --name '^Inkwright$' | head -n 1)
+[ -n "$window" ] || fail "no window titled Inkwright"
+sleep 1
+
+xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+for point in "150 100" "250 100"; do
+    xdotool mousemove --window "$window" $point click 1
+    sleep 0.2
+done
+xdotool key Return
+sleep 0.5
+
+wmctrl -c Inkwright
+for _ in $(seq 50); do kill -0 "$recorder_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$recorder_pid" 2>/dev/null && fail "the recorder is still running after the close"
+wait "$recorder_pid"
+code=$?
+[ "$code" -eq 0 ] || fail "exit code $code"
+
+expected=$(printf -- '-50,-50;50,-50;\n\n')
+[ "$(cat "$work/out.txt")" = "$expected" ] || fail "unexpected dump"
+[ "$(tail -c 2 "$work/out.txt" | od -An -c | tr -d ' ')" = '\n\n' ] || fail "dump does not end with an empty line"
+echo "recorder closed with code 0 after printing its stroke"
