@@ -1,0 +1,174 @@
+#include "study/WordManager.hpp"
+#include "support/TestDirectory.hpp"
+#include "tests/study/WordTestSupport.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+using namespace wordtest;
+
+namespace
+{
+const std::string grade5Path = "save/JLPTN5wordprogress.txt";
+const std::uint64_t up = hashString(L"上");
+const std::uint64_t down = hashString(L"下");
+const std::uint64_t that = hashString(L"あの");
+const std::uint64_t thisOne = hashString(L"この");
+
+Exercise question(int type, std::uint64_t key, int reading, int meaning)
+{
+    Exercise exercise;
+    exercise.setType(type);
+    exercise.setHash(key);
+    exercise.setReadingProgress(reading);
+    exercise.setMeaningProgress(meaning);
+    return exercise;
+}
+} // namespace
+
+TEST(WordExercises, WordsWaitForTheirKanji)
+{
+    TestDirectory directory;
+    // 上 is a kanji nobody has been shown yet; あの holds no kanji at all.
+    wordTexts[5] = wordRecord(L"上", L"うえ", L"Up") + wordRecord(L"あの", L"あの", L"That") + L"#";
+    std::srand(3);
+    auto* store = WordManager::getInstance();
+
+    const Exercise card = store->nextExercise(5, false);
+    EXPECT_EQ(card.getType(), ExerciseType::NewWordInfo);
+    EXPECT_EQ(card.getHash(), that);
+    EXPECT_EQ(card.getText(), L"あの");
+    EXPECT_EQ(card.getReading(), L"あの");
+    EXPECT_EQ(card.getMeaning(), L"That");
+    EXPECT_EQ(card.getInstruction(), L"Memorize the\ninformation\nabout the\nnew word");
+    EXPECT_EQ(store->getWord(that).getReadingScore(), 0);
+    EXPECT_EQ(store->getWord(that).getMeaningScore(), 0);
+    EXPECT_EQ(store->getLearningWords(5), std::vector<std::uint64_t>{that});
+
+    // With one learning word the introduction is always tried, and 上 fails it five times.
+    EXPECT_EQ(store->nextExercise(5, false).getType(), ExerciseType::None);
+    EXPECT_EQ(store->getNewWords(5), std::vector<std::uint64_t>{up});
+    EXPECT_EQ(store->getWord(up).getReadingScore(), -1);
+}
+
+TEST(WordExercises, FiveRefusedWordsMoveToTheFrontOfTheNewList)
+{
+    TestDirectory directory;
+    wordTexts[5] = wordRecord(L"上", L"うえ", L"Up") + wordRecord(L"下", L"した", L"Down") +
+                   wordRecord(L"川", L"かわ", L"River") + wordRecord(L"山", L"やま", L"Mountain") +
+                   wordRecord(L"口", L"くち", L"Mouth") + wordRecord(L"土", L"つち", L"Soil") + L"#";
+    auto* store = WordManager::getInstance();
+    const auto before = store->getNewWords(5);
+
+    EXPECT_EQ(store->nextExercise(5, false).getType(), ExerciseType::None);
+    EXPECT_EQ(store->getNewWords(5),
+              (std::vector<std::uint64_t>{before[1], before[2], before[3], before[4], before[5], before[0]}));
+    EXPECT_TRUE(store->getLearningWords(5).empty());
+}
+
+TEST(WordExercises, QuestionsOfferSixSortedTextsAndSkipAFinishedPart)
+{
+    TestDirectory directory;
+    const std::uint64_t sky = hashString(L"空");
+    TestDirectory::writeFile(grade5Path, progressFile(wordKeys(5), {100, 100}, {{sky, {100, 50}}}));
+    std::srand(5);
+    auto* store = WordManager::getInstance();
+
+    for (int round = 0; round < 20; ++round)
+    {
+        const Exercise exercise = store->nextExercise(5, false);
+        ASSERT_EQ(exercise.getType(), ExerciseType::WordMeaningQuestion);
+        EXPECT_EQ(exercise.getHash(), sky);
+        EXPECT_EQ(exercise.getText(), L"空");
+        EXPECT_EQ(exercise.getReadingProgress(), 100);
+        EXPECT_EQ(exercise.getMeaningProgress(), 50);
+        EXPECT_EQ(exercise.getInstruction(), L"Choose the\ncorrect meaning\nfor the word\nshown");
+        const auto options = exercise.getOptions();
+        EXPECT_EQ(options.size(), 6u);
+        EXPECT_EQ(options.count(L"Sky"), 1u);
+    }
+}
+
+TEST(WordExercises, SmallGradeGetsFewerOptionsAndBothFinishedPartsKeepTheDrawnKind)
+{
+    TestDirectory directory;
+    wordTexts[5] = wordRecord(L"上", L"うえ", L"Up") + wordRecord(L"あの", L"あの", L"That") +
+                   wordRecord(L"この", L"この", L"This") + L"#";
+    // Listed twice, 上 is learning with both parts at 100.
+    TestDirectory::writeFile(grade5Path, wordProgress(up, 50, 50) + wordProgress(up, 100, 100) +
+                                             wordProgress(that, 0, 0) + wordProgress(thisOne, 0, 0) + "#");
+    std::srand(9);
+    auto* store = WordManager::getInstance();
+    ASSERT_EQ(store->getLearningWords(5).size(), 3u);
+
+    std::set<int> kindsForUp;
+    for (int round = 0; round < 60; ++round)
+    {
+        const Exercise exercise = store->nextExercise(5, false);
+        ASSERT_TRUE(exercise.getType() == ExerciseType::WordPronunciationQuestion ||
+                    exercise.getType() == ExerciseType::WordMeaningQuestion);
+        EXPECT_EQ(exercise.getOptions().size(), 3u);
+        if (exercise.getHash() == up)
+            kindsForUp.insert(exercise.getType());
+    }
+    EXPECT_EQ(kindsForUp.size(), 2u);
+}
+
+TEST(WordExercises, AnswersMoveScoresAndLists)
+{
+    TestDirectory directory;
+    wordTexts[5] = wordRecord(L"上", L"うえ", L"Up") + wordRecord(L"下", L"した", L"Down") + L"#";
+    TestDirectory::writeFile(grade5Path, wordProgress(up, 95, 100) + wordProgress(down, 10, 30) + "#");
+    auto* store = WordManager::getInstance();
+
+    Exercise reading = question(ExerciseType::WordPronunciationQuestion, up, 95, 100);
+    EXPECT_TRUE(store->checkAnswer(reading, L"うえ"));
+    EXPECT_EQ(reading.getReadingProgress(), 100);
+    EXPECT_EQ(store->getMasteredWords(5), std::vector<std::uint64_t>{up});
+
+    Exercise meaning = question(ExerciseType::WordMeaningQuestion, up, 100, 100);
+    EXPECT_FALSE(store->checkAnswer(meaning, L"Down"));
+    EXPECT_EQ(meaning.getMeaningProgress(), 80);
+    EXPECT_EQ(store->getWord(up).getMeaningScore(), 80);
+    EXPECT_EQ(store->getLearningWords(5), (std::vector<std::uint64_t>{down, up}));
+    EXPECT_TRUE(store->getMasteredWords(5).empty());
+
+    Exercise low = question(ExerciseType::WordPronunciationQuestion, down, 10, 30);
+    EXPECT_FALSE(store->checkAnswer(low, L"うえ"));
+    EXPECT_EQ(store->getWord(down).getReadingScore(), 0);
+    EXPECT_EQ(store->getWord(down).getMeaningScore(), 30);
+
+    Exercise kanjiQuestion = question(ExerciseType::KanjiMeaningQuestion, down, 0, 30);
+    EXPECT_FALSE(store->checkAnswer(kanjiQuestion, L"Down"));
+    EXPECT_EQ(store->getWord(down).getMeaningScore(), 30);
+
+    EXPECT_TRUE(store->hasEnoughAnswers(reading, 1));
+    EXPECT_FALSE(store->hasEnoughAnswers(reading, 0));
+    EXPECT_FALSE(store->hasEnoughAnswers(meaning, 2));
+    EXPECT_FALSE(store->hasEnoughAnswers(kanjiQuestion, 1));
+}
+
+TEST(WordExercises, ReviewFindsTheOneGradeWithMasteredWords)
+{
+    TestDirectory directory;
+    wordTexts[5] = wordRecord(L"上", L"うえ", L"Up") + wordRecord(L"下", L"した", L"Down") + L"#";
+    TestDirectory::writeFile(grade5Path, progressFile({up, down}, {100, 100}));
+    std::srand(13);
+    auto* store = WordManager::getInstance();
+
+    for (int round = 0; round < 20; ++round)
+    {
+        const Exercise exercise = store->reviewExercise();
+        ASSERT_TRUE(exercise.getType() == ExerciseType::WordPronunciationQuestion ||
+                    exercise.getType() == ExerciseType::WordMeaningQuestion);
+        EXPECT_TRUE(exercise.getHash() == up || exercise.getHash() == down);
+    }
+
+    for (const auto key : {up, down})
+    {
+        Exercise lost = question(ExerciseType::WordMeaningQuestion, key, 100, 100);
+        store->checkAnswer(lost, L"wrong");
+    }
+    EXPECT_EQ(store->reviewExercise().getType(), ExerciseType::None);
+}
