@@ -185,6 +185,11 @@ bool ProgressFile::write(const std::vector<ProgressRecord>& records) const
         return false;
     };
 
+    // A file that could not be read was not loaded: replacing it would throw
+    // away the progress it holds.
+    if (std::filesystem::exists(target, error) && !std::ifstream(path, std::ios::binary).is_open())
+        return fail("the existing file cannot be read");
+
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
     if (!file)
         return fail(std::strerror(errno));

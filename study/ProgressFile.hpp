@@ -35,7 +35,8 @@ public:
     Status read(std::vector<ProgressRecord>& records) const;
 
     // Creates "save/" when missing, writes a temporary file, flushes it to
-    // disk and renames it over the old one. Warns and returns false on failure.
+    // disk and renames it over the old one. Warns and returns false on failure,
+    // and leaves alone an existing file that cannot be read.
     bool write(const std::vector<ProgressRecord>& records) const;
 
     static std::string kanjiPath(int grade);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <unistd.h>
 
 using namespace kanjitest;
 
@@ -272,4 +273,22 @@ TEST(KanjiStore, FailedSaveLeavesTheOldFileWhole)
     EXPECT_EQ(TestDirectory::readFile(grade5Path), old);
     // The other grades are still saved.
     EXPECT_EQ(TestDirectory::readFile(ProgressFile::kanjiPath(4)), "#");
+}
+
+TEST(KanjiStore, UnreadableFileIsLeftAlone)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root reads every file";
+    TestDirectory directory;
+    const std::string old = progressRecord(19968, 100, 100, 100, 100) + "#";
+    TestDirectory::writeFile(grade5Path, old);
+    std::filesystem::permissions(grade5Path, std::filesystem::perms::owner_write);
+    const std::string loadErrors = stderrOf([] { KanjiManager::getInstance(); });
+    EXPECT_EQ(loadErrors.rfind("WARNING: could not read save/JLPTN5kanjiprogress.txt: ", 0), 0u) << loadErrors;
+    auto* store = KanjiManager::getInstance();
+    EXPECT_EQ(store->countMastered(5), 0);
+    const std::string saveErrors = stderrOf([store] { store->save(); });
+    EXPECT_NE(saveErrors.find("could not write save/JLPTN5kanjiprogress.txt"), std::string::npos) << saveErrors;
+    std::filesystem::permissions(grade5Path, std::filesystem::perms::owner_read);
+    EXPECT_EQ(TestDirectory::readFile(grade5Path), old);
 }
