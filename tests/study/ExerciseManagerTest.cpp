@@ -1,0 +1,353 @@
+#include "study/ExerciseManager.hpp"
+#include "study/KanjiManager.hpp"
+#include "study/ProgressFile.hpp"
+#include "study/WordManager.hpp"
+#include "support/TestDirectory.hpp"
+#include "tests/study/WordTestSupport.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+
+using namespace wordtest;
+
+namespace
+{
+using Scores = std::map<std::uint64_t, std::vector<int>>;
+
+void writeKanjiProgress(const Scores& special)
+{
+    TestDirectory::writeFile(ProgressFile::kanjiPath(5), progressFile(kanjiKeys(), {100, 100, 100, 100}, special));
+}
+
+void writeWordProgress(const Scores& special)
+{
+    TestDirectory::writeFile(ProgressFile::wordPath(5), progressFile(wordKeys(5), {100, 100}, special));
+}
+
+std::wstring rightWordAnswer(const Exercise& exercise)
+{
+    const Word word = WordManager::getInstance()->getWord(exercise.getHash());
+    return exercise.getType() == ExerciseType::WordMeaningQuestion ? word.getMeaning() : word.getReading();
+}
+
+std::wstring wrongOption(const Exercise& exercise, const std::set<std::wstring>& right)
+{
+    for (const auto& option : exercise.getOptions())
+        if (right.count(option) == 0)
+            return option;
+    return L"";
+}
+
+bool isWordQuestion(const Exercise& exercise)
+{
+    return exercise.getType() == ExerciseType::WordPronunciationQuestion ||
+           exercise.getType() == ExerciseType::WordMeaningQuestion;
+}
+
+bool contains(const std::vector<std::uint64_t>& keys, std::uint64_t key)
+{
+    return std::find(keys.begin(), keys.end(), key) != keys.end();
+}
+
+// Every score and the list of every word, every kanji's scores and the counts.
+std::string snapshot()
+{
+    std::ostringstream out;
+    auto* words = WordManager::getInstance();
+    for (const auto key : wordKeys(5))
+    {
+        const Word word = words->getWord(key);
+        const char list = contains(words->getMasteredWords(5), key)   ? 'm'
+                          : contains(words->getLearningWords(5), key) ? 'l'
+                                                                      : 'n';
+        out << key << ' ' << word.getReadingScore() << ' ' << word.getMeaningScore() << ' ' << list << '\n';
+    }
+    auto* kanji = KanjiManager::getInstance();
+    for (const auto key : kanjiKeys())
+    {
+        const Kanji k = kanji->getKanji(key);
+        out << key << ' ' << k.getMeaningScore() << ' ' << k.getKunyomiScore() << ' ' << k.getOnyomiScore() << ' '
+            << k.getDrawingScore() << '\n';
+    }
+    out << kanji->countMastered(5) << ' ' << words->countMastered(5);
+    return out.str();
+}
+
+// Plays a while at grade 5, answering with the first option of every question.
+void play(int rounds)
+{
+    auto* manager = ExerciseManager::getInstance();
+    int outputs[4];
+    for (int round = 0; round < rounds; ++round)
+    {
+        const Exercise exercise = manager->nextExercise();
+        const auto options = exercise.getOptions();
+        if (options.empty())
+            continue;
+        if (isWordQuestion(exercise))
+            manager->checkWordAnswer(*options.begin(), &outputs[0], &outputs[1]);
+        else
+            manager->checkKanjiAnswer(*options.begin(), &outputs[0], &outputs[1], &outputs[2], &outputs[3]);
+    }
+}
+} // namespace
+
+TEST(ExerciseManager, FirstRunIntroducesKanjiBeforeTheWordsThatUseThem)
+{
+    TestDirectory directory;
+    std::srand(11);
+    auto* manager = ExerciseManager::getInstance();
+    manager->selectGrade(5);
+
+    EXPECT_EQ(manager->nextExercise().getType(), ExerciseType::NewKanjiInfo);
+    EXPECT_EQ(WordManager::getInstance()->getNewWords(5).size(), 294u);
+
+    bool wordIntroduced = false;
+    for (int round = 0; round < 3000 && !wordIntroduced; ++round)
+    {
+        const Exercise exercise = manager->nextExercise();
+        ASSERT_NE(exercise.getType(), ExerciseType::None);
+        if (exercise.getType() != ExerciseType::NewWordInfo)
+            continue;
+        wordIntroduced = true;
+        for (const wchar_t unit : exercise.getText())
+            EXPECT_FALSE(KanjiManager::getInstance()->getKanji(hashString(std::wstring(1, unit))).isNew());
+    }
+    EXPECT_TRUE(wordIntroduced);
+}
+
+TEST(ExerciseManager, WordQuestionsGoOnWhenEveryKanjiIsMastered)
+{
+    TestDirectory directory;
+    const std::uint64_t up = hashString(L"上");
+    writeKanjiProgress({});
+    writeWordProgress({{up, {0, 0}}});
+    std::srand(2);
+    auto* manager = ExerciseManager::getInstance();
+    manager->selectGrade(5);
+
+    // Half of these draws ask the kanji store first, which has nothing left.
+    Exercise exercise;
+    for (int round = 0; round < 20; ++round)
+    {
+        exercise = manager->nextExercise();
+        ASSERT_TRUE(isWordQuestion(exercise));
+        ASSERT_EQ(exercise.getHash(), up);
+    }
+    const bool meaning = exercise.getType() == ExerciseType::WordMeaningQuestion;
+    const std::wstring right = rightWordAnswer(exercise);
+    const std::wstring wrong = wrongOption(exercise, {right});
+
+    int reading = -5;
+    int meaningScore = -5;
+    EXPECT_FALSE(manager->checkWordAnswer(wrong, &reading, &meaningScore));
+    EXPECT_FALSE(manager->checkWordAnswer(wrong, &reading, &meaningScore));
+    EXPECT_EQ(reading, 0);
+    EXPECT_EQ(meaningScore, 0);
+    EXPECT_FALSE(manager->isQuestionComplete());
+
+    EXPECT_TRUE(manager->checkWordAnswer(right, &reading, &meaningScore));
+    EXPECT_EQ(meaning ? meaningScore : reading, 10);
+    EXPECT_FLOAT_EQ(correctSound.getPitch(), 1.4f);
+    EXPECT_TRUE(manager->isQuestionComplete());
+
+    correctSound.stop();
+    correctSound.setPitch(1.f);
+    EXPECT_TRUE(manager->checkWordAnswer(right, &reading, &meaningScore));
+    EXPECT_EQ(meaning ? meaningScore : reading, 10);
+    EXPECT_EQ(correctSound.getStatus(), sf::Sound::Stopped);
+    EXPECT_FLOAT_EQ(correctSound.getPitch(), 1.f);
+    const Word stored = WordManager::getInstance()->getWord(up);
+    EXPECT_EQ(meaning ? stored.getMeaningScore() : stored.getReadingScore(), 10);
+
+    const Exercise help = manager->helpExercise();
+    EXPECT_EQ(help.getType(), ExerciseType::NewWordInfo);
+    EXPECT_EQ(help.getHash(), up);
+    EXPECT_EQ(manager->getExercise().getType(), exercise.getType());
+
+    // A kanji check does not apply to a word question.
+    int outputs[4] = {-5, -5, -5, -5};
+    EXPECT_FALSE(manager->checkKanjiAnswer(wrong, &outputs[0], &outputs[1], &outputs[2], &outputs[3]));
+    EXPECT_EQ(outputs[0], -5);
+
+    // In the next question of the same kind the same answer is judged afresh.
+    do
+        exercise = manager->nextExercise();
+    while ((exercise.getType() == ExerciseType::WordMeaningQuestion) != meaning);
+    EXPECT_TRUE(manager->checkWordAnswer(right, &reading, &meaningScore));
+    EXPECT_EQ(meaning ? meaningScore : reading, 20);
+}
+
+TEST(ExerciseManager, TwoReadingQuestionNeedsBothAnswers)
+{
+    TestDirectory directory;
+    const std::uint64_t enter = hashString(L"入"); // kunyomi い and はい
+    writeKanjiProgress({{enter, {100, 0, 100, 100}}});
+    writeWordProgress({});
+    std::srand(4);
+    auto* manager = ExerciseManager::getInstance();
+    manager->selectGrade(5);
+
+    const Exercise exercise = manager->nextExercise();
+    ASSERT_EQ(exercise.getType(), ExerciseType::KunyomiQuestion);
+    ASSERT_EQ(exercise.getHash(), enter);
+    EXPECT_EQ(exercise.getOptions().size(), 9u);
+
+    int meaning = 0, kunyomi = 0, onyomi = 0, drawing = 0;
+    EXPECT_TRUE(manager->checkKanjiAnswer(L"い", &meaning, &kunyomi, &onyomi, &drawing));
+    EXPECT_EQ(kunyomi, 5);
+    EXPECT_FLOAT_EQ(correctSound.getPitch(), 1.4f);
+    EXPECT_FALSE(manager->isQuestionComplete());
+
+    correctSound.stop();
+    EXPECT_TRUE(manager->checkKanjiAnswer(L"い", &meaning, &kunyomi, &onyomi, &drawing));
+    EXPECT_EQ(kunyomi, 5);
+    EXPECT_EQ(correctSound.getStatus(), sf::Sound::Stopped);
+    EXPECT_FALSE(manager->isQuestionComplete());
+
+    EXPECT_TRUE(manager->checkKanjiAnswer(L"はい", &meaning, &kunyomi, &onyomi, &drawing));
+    EXPECT_EQ(kunyomi, 10);
+    EXPECT_EQ(meaning, 100);
+    EXPECT_FLOAT_EQ(correctSound.getPitch(), 1.5f);
+    EXPECT_TRUE(manager->isQuestionComplete());
+
+    const std::wstring wrong = wrongOption(exercise, {L"い", L"はい"});
+    EXPECT_FALSE(manager->checkKanjiAnswer(wrong, &meaning, &kunyomi, &onyomi, &drawing));
+    EXPECT_FALSE(manager->checkKanjiAnswer(wrong, &meaning, &kunyomi, &onyomi, &drawing));
+    EXPECT_EQ(kunyomi, 0);
+    EXPECT_EQ(KanjiManager::getInstance()->getKanji(enter).getKunyomiScore(), 0);
+    EXPECT_FLOAT_EQ(correctSound.getPitch(), 1.5f);
+
+    EXPECT_EQ(manager->helpExercise().getType(), ExerciseType::NewKanjiInfo);
+}
+
+TEST(ExerciseManager, MasteredWordIsLostByAWrongReviewAnswer)
+{
+    TestDirectory directory;
+    const std::uint64_t up = hashString(L"上");
+    writeKanjiProgress({});
+    writeWordProgress({{up, {100, 90}}});
+    std::srand(6);
+    auto* manager = ExerciseManager::getInstance();
+    manager->selectGrade(5);
+
+    Exercise exercise = manager->nextExercise();
+    ASSERT_EQ(exercise.getType(), ExerciseType::WordMeaningQuestion);
+    int reading = 0, meaning = 0;
+    EXPECT_TRUE(manager->checkWordAnswer(L"Up", &reading, &meaning));
+    EXPECT_EQ(meaning, 100);
+    EXPECT_EQ(manager->countMasteredWords(5), 294);
+    EXPECT_EQ(manager->countWords(5), 294);
+    EXPECT_EQ(manager->nextExercise().getType(), ExerciseType::None);
+
+    manager->setReviewMode(true);
+    do
+        exercise = manager->nextExercise();
+    while (!isWordQuestion(exercise));
+    const bool askedMeaning = exercise.getType() == ExerciseType::WordMeaningQuestion;
+    EXPECT_FALSE(manager->checkWordAnswer(wrongOption(exercise, {rightWordAnswer(exercise)}), &reading, &meaning));
+    EXPECT_EQ(askedMeaning ? meaning : reading, 80);
+    EXPECT_EQ(manager->countMasteredWords(5), 293);
+    EXPECT_EQ(WordManager::getInstance()->getLearningWords(5), std::vector<std::uint64_t>{exercise.getHash()});
+}
+
+TEST(ExerciseManager, NothingToOfferGivesNone)
+{
+    TestDirectory directory;
+    std::srand(8);
+    auto* manager = ExerciseManager::getInstance();
+    manager->setReviewMode(true);
+    EXPECT_EQ(manager->nextExercise().getType(), ExerciseType::None);
+
+    manager->selectGrade(4);
+    for (int round = 0; round < 6; ++round)
+        EXPECT_EQ(manager->nextExercise().getType(), ExerciseType::None);
+    EXPECT_EQ(manager->countKanji(4), 0);
+    EXPECT_EQ(manager->countKanji(5), 103);
+    EXPECT_EQ(manager->countMasteredKanji(5), 0);
+}
+
+TEST(ExerciseManager, StrokesPlayRisingPitches)
+{
+    TestDirectory directory;
+    const std::uint64_t two = hashString(L"二");
+    writeKanjiProgress({{two, {100, 100, 100, -1}}});
+    writeWordProgress({});
+    std::srand(10);
+    auto* manager = ExerciseManager::getInstance();
+    manager->selectGrade(5);
+
+    const Exercise practice = manager->nextExercise();
+    ASSERT_EQ(practice.getType(), ExerciseType::DrawingPractice);
+    const auto model = practice.getStrokes();
+    ASSERT_EQ(model.size(), 2u);
+    auto stroke = model[0];
+    EXPECT_TRUE(manager->checkStrokeAt(stroke, 0));
+    EXPECT_FLOAT_EQ(correctSound.getPitch(), 1.3f);
+    stroke = model[1];
+    EXPECT_TRUE(manager->checkStrokeAt(stroke, 1));
+    EXPECT_FLOAT_EQ(correctSound.getPitch(), 1.4f);
+    stroke = model[1];
+    EXPECT_FALSE(manager->checkStrokeAt(stroke, 2));
+
+    const Exercise drawing = manager->nextExercise();
+    ASSERT_EQ(drawing.getType(), ExerciseType::DrawKanjiFromMeaning);
+    stroke = model[0];
+    EXPECT_TRUE(manager->checkStroke(stroke));
+    EXPECT_FLOAT_EQ(correctSound.getPitch(), 1.4f);
+    EXPECT_EQ(manager->helpExercise().getType(), ExerciseType::DrawingPractice);
+    EXPECT_EQ(manager->getExercise().getType(), ExerciseType::DrawKanjiFromMeaning);
+    stroke = model[1];
+    EXPECT_TRUE(manager->checkStroke(stroke));
+    EXPECT_FLOAT_EQ(correctSound.getPitch(), 1.5f);
+    EXPECT_TRUE(manager->checkStrokeCount(2));
+    EXPECT_EQ(KanjiManager::getInstance()->getKanji(two).getDrawingScore(), 10);
+}
+
+TEST(ExerciseManager, SavedProgressComesBackInAFreshProcess)
+{
+    TestDirectory directory;
+    EXPECT_EXIT(
+        {
+            std::srand(21);
+            ExerciseManager::getInstance()->selectGrade(5);
+            play(400);
+            TestDirectory::writeFile("expected.txt", snapshot());
+            ExerciseManager::getInstance()->saveAndQuit();
+        },
+        ::testing::ExitedWithCode(0), "");
+
+    // This process has not loaded anything yet: it reads what the child saved.
+    const std::string expected = TestDirectory::readFile("expected.txt");
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(snapshot(), expected);
+    EXPECT_GT(ExerciseManager::getInstance()->countMasteredKanji(5) + WordManager::getInstance()->getLearningWords(5).size(),
+              0u);
+}
+
+TEST(ExerciseManager, SaveAndQuitWritesKanjiBeforeWordsAndExitsWithZero)
+{
+    TestDirectory directory;
+    // Folders in the way of the two grade-5 files make both writes fail
+    // with a warning each, which shows the order of the writes.
+    EXPECT_EXIT(
+        {
+            ExerciseManager::getInstance()->countKanji(5);
+            ExerciseManager::getInstance()->countWords(5);
+            std::filesystem::remove(ProgressFile::kanjiPath(5));
+            std::filesystem::remove(ProgressFile::wordPath(5));
+            std::filesystem::create_directory(ProgressFile::kanjiPath(5));
+            std::filesystem::create_directory(ProgressFile::wordPath(5));
+            ExerciseManager::getInstance()->saveAndQuit();
+        },
+        ::testing::ExitedWithCode(0), "could not write save/JLPTN5kanjiprogress.txt.*could not write save/JLPTN5wordprogress.txt");
+    for (int grade = 1; grade <= 4; ++grade)
+    {
+        EXPECT_EQ(TestDirectory::readFile(ProgressFile::kanjiPath(grade)), "#");
+        EXPECT_EQ(TestDirectory::readFile(ProgressFile::wordPath(grade)), "#");
+    }
+}
