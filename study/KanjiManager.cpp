@@ -9,7 +9,7 @@
 #include <cerrno>
 #include <chrono>
 #include <climits>
-#include <cstdlib>
+#include <cwchar>
 #include <random>
 #include <sstream>
 
