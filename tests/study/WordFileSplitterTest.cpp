@@ -1,0 +1,80 @@
+#include "study/TeachingTexts.hpp"
+#include "study/WordFileSplitter.hpp"
+#include "support/TestDirectory.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace
+{
+std::string gradeFile(int grade)
+{
+    return TestDirectory::readFile("files/JLPTN" + std::to_string(grade) + "words.txt");
+}
+
+// Runs the splitter on the given UTF-8 input in a fresh "files/" folder.
+void split(const std::string& input)
+{
+    std::filesystem::create_directory("files");
+    TestDirectory::writeFile("files/words.txt", input);
+    splitWordFile();
+}
+
+const std::string up = "上\nうえ\nUp\nーーーー\n";
+const std::string that = "あの\nあの\nThat\nーーーー\n";
+const std::string oneThing = "一つ\nひとつ\nOne thing\nーーーー\n";
+} // namespace
+
+TEST(WordFileSplitter, DropsRepeatedWordsAndSortsTheRestByGrade)
+{
+    TestDirectory directory;
+    split(up + that + "上\nかみ\nAbove\nーーーー\n" + oneThing + "\nblank\nEmpty\nーーーー\n" +
+          "\nagain\nEmpty again\nーーーー\n#\nafter\n");
+
+    const std::string kept = up + that + oneThing + "\nblank\nEmpty\nーーーー\n#";
+    EXPECT_EQ(TestDirectory::readFile("files/newWords.txt"), kept);
+    EXPECT_EQ(gradeFile(5), kept);
+    for (int grade = 1; grade <= 4; ++grade)
+        EXPECT_EQ(gradeFile(grade), "#");
+}
+
+TEST(WordFileSplitter, TheMostAdvancedKnownKanjiDecidesTheGrade)
+{
+    TestDirectory directory;
+    kanjiTexts[3] = L"曜\nWeekday\nヨウ\n\n\u30FC\u30FC\u30FC\u30FC\n#";
+    const std::string weekday = "曜日\nようび\nDay of the week\nーーーー\n";
+    const std::string monday = "月曜\nげつよう\nMonday\nーーーー\n";
+    split(weekday + up + monday + "#");
+
+    EXPECT_EQ(gradeFile(3), weekday + monday + "#");
+    EXPECT_EQ(gradeFile(5), up + "#");
+    EXPECT_EQ(TestDirectory::readFile("files/newWords.txt"), weekday + up + monday + "#");
+}
+
+TEST(WordFileSplitter, LoneEndMarkGivesSixEmptyFiles)
+{
+    TestDirectory directory;
+    split("#");
+    EXPECT_EQ(TestDirectory::readFile("files/newWords.txt"), "#");
+    for (int grade = 1; grade <= 5; ++grade)
+        EXPECT_EQ(gradeFile(grade), "#");
+}
+
+TEST(WordFileSplitter, InputWithoutEndMarkStopsAtItsEnd)
+{
+    TestDirectory directory;
+    split(up + that);
+    EXPECT_EQ(TestDirectory::readFile("files/newWords.txt"), up + that + "#");
+    EXPECT_EQ(gradeFile(5), up + that + "#");
+}
+
+TEST(WordFileSplitter, MissingInputEndsWithAnErrorAndTouchesNothing)
+{
+    TestDirectory directory;
+    std::filesystem::create_directory("files");
+    TestDirectory::writeFile("files/newWords.txt", "old");
+    EXPECT_EXIT(splitWordFile(), ::testing::ExitedWithCode(1), "^ERROR: file files/words.txt not found\n");
+    EXPECT_EQ(TestDirectory::readFile("files/newWords.txt"), "old");
+    EXPECT_FALSE(std::filesystem::exists("files/JLPTN5words.txt"));
+}
