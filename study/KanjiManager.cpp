@@ -1,5 +1,6 @@
 #include "study/KanjiManager.hpp"
 
+#include "study/KeyShuffle.hpp"
 #include "study/ProgressFile.hpp"
 #include "study/TeachingTexts.hpp"
 #include "widgets/Diagnostics.hpp"
@@ -7,10 +8,8 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
 #include <climits>
 #include <cwchar>
-#include <random>
 #include <sstream>
 
 namespace
@@ -57,35 +56,6 @@ sf::VertexArray parseStroke(const std::wstring& line)
     return stroke;
 }
 
-// One uniform draw from 0 to bound, scaling the engine's range down and
-// throwing away the values above the last whole multiple.
-std::size_t drawIndex(std::minstd_rand0& engine, std::size_t bound)
-{
-    const std::uint64_t range = static_cast<std::uint64_t>(bound) + 1;
-    const std::uint64_t scale = (std::minstd_rand0::max() - std::minstd_rand0::min()) / range;
-    std::uint64_t value = 0;
-    do
-        value = engine() - std::minstd_rand0::min();
-    while (value >= range * scale);
-    return static_cast<std::size_t>(value / scale);
-}
-
-// Fisher-Yates from the front with one engine draw per position. Written
-// out because libstdc++'s std::shuffle takes two positions from one draw.
-void shuffleKeys(std::vector<std::uint64_t>& keys, std::minstd_rand0& engine)
-{
-    for (std::size_t i = 1; i < keys.size(); ++i)
-        std::swap(keys[i], keys[drawIndex(engine, i)]);
-}
-
-std::minstd_rand0::result_type clockSeed()
-{
-    const auto nanoseconds =
-        std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::system_clock::now().time_since_epoch());
-    const auto low = static_cast<std::uint32_t>(nanoseconds.count());
-    const auto seed = static_cast<std::minstd_rand0::result_type>(low % 2147483647u);
-    return seed == 0 ? 1 : seed;
-}
 } // namespace
 
 KanjiManager* KanjiManager::instance = nullptr;
@@ -211,10 +181,7 @@ void KanjiManager::readStrokeText(int grade)
 
 void KanjiManager::shuffleLists(int grade)
 {
-    std::minstd_rand0 engine(clockSeed());
-    shuffleKeys(newKanji[grade], engine);
-    shuffleKeys(learningKanji[grade], engine);
-    shuffleKeys(masteredKanji[grade], engine);
+    shuffleKeyLists(newKanji[grade], learningKanji[grade], masteredKanji[grade]);
 }
 
 bool KanjiManager::moveKey(std::vector<std::uint64_t>& from, std::vector<std::uint64_t>& to, std::uint64_t key)
