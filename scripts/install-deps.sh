@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake libsfml-dev libgtest-dev
-          xvfb xauth xdotool imagemagick openbox wmctrl)
+          xvfb xauth xdotool imagemagick openbox wmctrl python3)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -360,10 +360,10 @@ def _sign(w, h):
 def make_signs():
     for name, (w, h) in {
         "question_sign": (280, 200),
-        "instructions_sign": (280, 170),
-        "meaning_sign": (460, 100),
-        "word_tutorial_sign": (460, 170),
-        "kun_on_sign": (230, 80),
+        "instructions_sign": (280, 190),
+        "meaning_sign": (430, 100),
+        "word_tutorial_sign": (430, 170),
+        "kun_on_sign": (180, 80),
         "reading_sign": (110, 95),
     }.items():
         _sign(w, h).save(name + ".png")
