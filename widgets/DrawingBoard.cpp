@@ -6,6 +6,7 @@
 #include <SFML/Graphics/RenderTarget.hpp>
 
 #include <iostream>
+#include <utility>
 
 namespace
 {
@@ -37,10 +38,16 @@ void DrawingBoard::drawStroke(sf::RenderTarget& target, sf::RenderStates states,
         return;
     for (std::size_t i = 0; i + 1 < count; ++i)
     {
-        target.draw(DrawableStroke(stroke[i].position, stroke[i + 1].position, strokeColor, strokeWidth), states);
+        drawSegment(target, states, stroke[i].position, stroke[i + 1].position);
         drawDot(target, states, stroke[i].position);
     }
     drawDot(target, states, stroke[count - 1].position);
+}
+
+void DrawingBoard::drawSegment(sf::RenderTarget& target, sf::RenderStates states, sf::Vector2f from,
+                               sf::Vector2f to) const
+{
+    target.draw(DrawableStroke(from, to, strokeColor, strokeWidth), states);
 }
 
 void DrawingBoard::drawDot(sf::RenderTarget& target, sf::RenderStates states, sf::Vector2f point) const
@@ -127,8 +134,7 @@ void DrawingBoard::setPosition(double x, double y)
     const sf::Vector2f offset(static_cast<float>(x - old.x), static_cast<float>(y - old.y));
     sprite.setPosition(static_cast<float>(x), static_cast<float>(y));
     for (auto& stroke : strokes)
-        for (std::size_t i = 0; i < stroke.getVertexCount(); ++i)
-            stroke[i].position += offset;
+        moveStroke(stroke, offset);
 }
 
 void DrawingBoard::setPosition(float x, float y)
@@ -145,8 +151,7 @@ void DrawingBoard::setStrokeColor(sf::Color color)
 {
     strokeColor = color;
     for (auto& stroke : strokes)
-        for (std::size_t i = 0; i < stroke.getVertexCount(); ++i)
-            stroke[i].color = color;
+        paintStroke(stroke, color);
 }
 
 void DrawingBoard::setOnStrokeFinished(std::function<void(DrawingBoard&)> callback)
@@ -159,8 +164,7 @@ sf::VertexArray DrawingBoard::getLastStroke() const
     if (strokes.empty())
         return sf::VertexArray();
     sf::VertexArray stroke = strokes.back();
-    for (std::size_t i = 0; i < stroke.getVertexCount(); ++i)
-        stroke[i].position -= sprite.getPosition();
+    moveStroke(stroke, -sprite.getPosition());
     return stroke;
 }
 
@@ -202,10 +206,19 @@ void DrawingBoard::printStrokes() const
 
 void DrawingBoard::addStroke(sf::VertexArray stroke)
 {
+    moveStroke(stroke, sprite.getPosition());
+    paintStroke(stroke, strokeColor);
+    strokes.push_back(std::move(stroke));
+}
+
+void DrawingBoard::moveStroke(sf::VertexArray& stroke, sf::Vector2f offset)
+{
     for (std::size_t i = 0; i < stroke.getVertexCount(); ++i)
-    {
-        stroke[i].position += sprite.getPosition();
-        stroke[i].color = strokeColor;
-    }
-    strokes.push_back(stroke);
+        stroke[i].position += offset;
+}
+
+void DrawingBoard::paintStroke(sf::VertexArray& stroke, sf::Color color)
+{
+    for (std::size_t i = 0; i < stroke.getVertexCount(); ++i)
+        stroke[i].color = color;
 }

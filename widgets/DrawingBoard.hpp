@@ -55,7 +55,13 @@ protected:
     // Segments between consecutive points and a dot on every point, in the
     // stroke colour; a stroke without points draws nothing.
     void drawStroke(sf::RenderTarget& target, sf::RenderStates states, const sf::VertexArray& stroke) const;
+    void drawSegment(sf::RenderTarget& target, sf::RenderStates states, sf::Vector2f from, sf::Vector2f to) const;
     void drawDot(sf::RenderTarget& target, sf::RenderStates states, sf::Vector2f point) const;
+
+    // Shifts every point: between board and window coordinates, and along
+    // with a board that moves.
+    static void moveStroke(sf::VertexArray& stroke, sf::Vector2f offset);
+    static void paintStroke(sf::VertexArray& stroke, sf::Color color);
 
     sf::Sprite sprite;
     bool drawing;

@@ -1,7 +1,5 @@
 #include "widgets/PointByPointBoard.hpp"
 
-#include "widgets/DrawableStroke.hpp"
-
 #include <SFML/Graphics/RenderTarget.hpp>
 
 PointByPointBoard::PointByPointBoard()
@@ -19,7 +17,7 @@ void PointByPointBoard::draw(sf::RenderTarget& target, sf::RenderStates states) 
     {
         const sf::VertexArray& newest = strokes.back();
         const sf::Vector2f last = newest[newest.getVertexCount() - 1].position;
-        target.draw(DrawableStroke(last, cursor, strokeColor, 5.0), states);
+        drawSegment(target, states, last, cursor);
         drawDot(target, states, cursor);
     }
 }

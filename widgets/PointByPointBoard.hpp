@@ -17,7 +17,8 @@ public:
     bool addPoint(sf::Vector2f point);
 
     // Drops the newest stroke's last point, or the stroke when it has one
-    // point or none.
+    // point or none. The board stays in the drawing state while any stroke
+    // is left, so further clicks extend the stroke that is now newest.
     void removeLastPoint();
 
 private:

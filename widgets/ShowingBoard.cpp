@@ -5,6 +5,8 @@
 #include <SFML/Graphics/CircleShape.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>
 
+#include <utility>
+
 const sf::Color StartMarkerColor = sf::Color::Red;
 
 ShowingBoard::ShowingBoard()
@@ -41,8 +43,7 @@ void ShowingBoard::handleEvent(const sf::Event&)
 void ShowingBoard::setStrokes(std::vector<sf::VertexArray> newStrokes)
 {
     for (auto& stroke : newStrokes)
-        for (std::size_t i = 0; i < stroke.getVertexCount(); ++i)
-            stroke[i].position += sprite.getPosition();
+        moveStroke(stroke, sprite.getPosition());
     strokes = std::move(newStrokes);
     currentStroke = 0;
 }
