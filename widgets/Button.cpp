@@ -58,7 +58,7 @@ void Button::setTopTexture(const sf::Texture& texture)
     topSprite.setTexture(texture);
     const sf::IntRect rect = topSprite.getTextureRect();
     topSprite.setOrigin(static_cast<float>(rect.width / 2), static_cast<float>(rect.height / 2));
-    textAreaRatio = (rect.width - 40.0) / rect.width;
+    textAreaRatio = TextFitter::areaRatio(rect.width);
 }
 
 void Button::setPosition(double x, double y)

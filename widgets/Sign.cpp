@@ -25,7 +25,7 @@ void Sign::setTexture(const sf::Texture& texture)
     sprite.setTexture(texture);
     const sf::IntRect rect = sprite.getTextureRect();
     sprite.setOrigin(static_cast<float>(rect.width / 2), static_cast<float>(rect.height / 2));
-    textAreaRatio = (rect.width - 40.0) / rect.width;
+    textAreaRatio = TextFitter::areaRatio(rect.width);
 }
 
 void Sign::setPosition(double x, double y)

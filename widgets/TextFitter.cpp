@@ -81,6 +81,11 @@ void TextFitter::fit(sf::Text& text, sf::String string, unsigned int startSize, 
     }
 }
 
+double TextFitter::areaRatio(int width)
+{
+    return (width - 40.0) / width;
+}
+
 void TextFitter::centre(sf::Text& text, sf::Vector2f position)
 {
     const sf::FloatRect global = text.getGlobalBounds();

@@ -13,6 +13,10 @@ public:
     // startSize. Spaces may be turned into newlines on the way.
     static void fit(sf::Text& text, sf::String string, unsigned int startSize, sf::Vector2i area, double ratio);
 
+    // The ratio for a picture of the given width: a 20-pixel margin on
+    // each side of the width, and the same share of the height.
+    static double areaRatio(int width);
+
     // Puts the centre of the text's bounds on position.
     static void centre(sf::Text& text, sf::Vector2f position);
 };
