@@ -30,22 +30,22 @@ void ExerciseManager::setReviewMode(bool on)
     reviewMode = on;
 }
 
-int ExerciseManager::countMasteredKanji(int grade)
+int ExerciseManager::countMasteredKanji(int grade) const
 {
     return KanjiManager::getInstance()->countMastered(grade);
 }
 
-int ExerciseManager::countKanji(int grade)
+int ExerciseManager::countKanji(int grade) const
 {
     return KanjiManager::getInstance()->countKanji(grade);
 }
 
-int ExerciseManager::countMasteredWords(int grade)
+int ExerciseManager::countMasteredWords(int grade) const
 {
     return WordManager::getInstance()->countMastered(grade);
 }
 
-int ExerciseManager::countWords(int grade)
+int ExerciseManager::countWords(int grade) const
 {
     return WordManager::getInstance()->countWords(grade);
 }
@@ -115,7 +115,7 @@ Exercise ExerciseManager::getExercise() const
     return exercise;
 }
 
-bool ExerciseManager::isQuestionComplete()
+bool ExerciseManager::isQuestionComplete() const
 {
     const int accepted = static_cast<int>(acceptedAnswers.size());
     switch (exercise.getType())
@@ -135,57 +135,51 @@ bool ExerciseManager::isQuestionComplete()
 bool ExerciseManager::checkKanjiAnswer(const std::wstring& answer, int* meaning, int* kunyomi, int* onyomi,
                                        int* drawing)
 {
-    auto report = [&] {
-        *meaning = exercise.getMeaningProgress();
-        *kunyomi = exercise.getKunyomiProgress();
-        *onyomi = exercise.getOnyomiProgress();
-        *drawing = exercise.getDrawingProgress();
-    };
-    if (acceptedAnswers.count(answer) > 0)
-    {
-        report();
-        return true;
-    }
     const int type = exercise.getType();
-    if (type != ExerciseType::KunyomiQuestion && type != ExerciseType::OnyomiQuestion &&
-        type != ExerciseType::KanjiMeaningQuestion)
-    {
-        incorrectSound.play();
-        return false;
-    }
-    const bool right = KanjiManager::getInstance()->checkAnswer(exercise, answer);
-    report();
-    if (!right)
-    {
-        incorrectSound.play();
-        return false;
-    }
-    acceptedAnswers.insert(answer);
-    playCorrect(static_cast<int>(acceptedAnswers.size()));
-    return true;
+    return judgeAnswer(
+        answer,
+        type == ExerciseType::KunyomiQuestion || type == ExerciseType::OnyomiQuestion ||
+            type == ExerciseType::KanjiMeaningQuestion,
+        [&] { return KanjiManager::getInstance()->checkAnswer(exercise, answer); },
+        [&] {
+            *meaning = exercise.getMeaningProgress();
+            *kunyomi = exercise.getKunyomiProgress();
+            *onyomi = exercise.getOnyomiProgress();
+            *drawing = exercise.getDrawingProgress();
+        });
 }
 
 bool ExerciseManager::checkWordAnswer(const std::wstring& answer, int* reading, int* meaning)
 {
-    auto report = [&] {
-        *reading = exercise.getReadingProgress();
-        *meaning = exercise.getMeaningProgress();
-    };
+    const int type = exercise.getType();
+    return judgeAnswer(
+        answer, type == ExerciseType::WordPronunciationQuestion || type == ExerciseType::WordMeaningQuestion,
+        [&] { return WordManager::getInstance()->checkAnswer(exercise, answer); },
+        [&] {
+            *reading = exercise.getReadingProgress();
+            *meaning = exercise.getMeaningProgress();
+        });
+}
+
+bool ExerciseManager::judgeAnswer(const std::wstring& answer, bool typeFits, const std::function<bool()>& score,
+                                  const std::function<void()>& report)
+{
+    // An answer already accepted is reported again, neither scored nor sounded.
     if (acceptedAnswers.count(answer) > 0)
     {
         report();
         return true;
     }
-    const int type = exercise.getType();
-    if (type != ExerciseType::WordPronunciationQuestion && type != ExerciseType::WordMeaningQuestion)
+    if (!typeFits)
     {
         incorrectSound.play();
         return false;
     }
-    const bool right = WordManager::getInstance()->checkAnswer(exercise, answer);
+    const bool right = score();
     report();
     if (!right)
     {
+        // Not remembered: the same wrong answer is scored again.
         incorrectSound.play();
         return false;
     }

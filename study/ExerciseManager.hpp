@@ -8,6 +8,7 @@
 #include <SFML/Audio/Sound.hpp>
 #include <SFML/Graphics/VertexArray.hpp>
 
+#include <functional>
 #include <set>
 #include <string>
 
@@ -24,16 +25,16 @@ public:
     void selectGrade(int grade);
     void setReviewMode(bool on);
 
-    int countMasteredKanji(int grade);
-    int countKanji(int grade);
-    int countMasteredWords(int grade);
-    int countWords(int grade);
+    int countMasteredKanji(int grade) const;
+    int countKanji(int grade) const;
+    int countMasteredWords(int grade) const;
+    int countWords(int grade) const;
 
     Exercise nextExercise();
     Exercise helpExercise();
     Exercise getExercise() const;
 
-    bool isQuestionComplete();
+    bool isQuestionComplete() const;
     bool checkKanjiAnswer(const std::wstring& answer, int* meaning, int* kunyomi, int* onyomi, int* drawing);
     bool checkWordAnswer(const std::wstring& answer, int* reading, int* meaning);
 
@@ -49,6 +50,9 @@ private:
 
     Exercise gradeExercise();
     Exercise reviewExercise();
+    // The course both answer checks share; `report` writes the caller's outputs.
+    bool judgeAnswer(const std::wstring& answer, bool typeFits, const std::function<bool()>& score,
+                     const std::function<void()>& report);
     void playCorrect(int count);
 
     bool reviewMode = false;

@@ -56,11 +56,6 @@ int reviewKind(const Kanji& kanji, int drawn)
         kind = DrawingKind;
     return kind;
 }
-
-std::size_t pick(std::size_t size)
-{
-    return static_cast<unsigned>(std::rand()) % size;
-}
 } // namespace
 
 Exercise KanjiManager::newKanjiExercise(std::uint64_t hash) const
@@ -111,7 +106,7 @@ Exercise KanjiManager::nextExercise(int grade, bool review)
     {
         if (mastered.empty())
             return Exercise();
-        key = mastered[pick(mastered.size())];
+        key = mastered[randomIndex(mastered.size())];
     }
     else
     {
@@ -129,7 +124,7 @@ Exercise KanjiManager::nextExercise(int grade, bool review)
         }
         if (learning.empty())
             return Exercise();
-        key = learning[pick(learning.size())];
+        key = learning[randomIndex(learning.size())];
     }
 
     const Kanji& chosen = kanji.at(key);
@@ -142,16 +137,6 @@ Exercise KanjiManager::nextExercise(int grade, bool review)
 
 Exercise KanjiManager::buildQuestion(int grade, const Kanji& asked, int kind)
 {
-    // The largest list gives the wrong answers; ties go to new, then learning.
-    const auto& fresh = newKanji[grade];
-    const auto& learning = learningKanji[grade];
-    const auto& mastered = masteredKanji[grade];
-    const auto* source = &mastered;
-    if (fresh.size() >= learning.size() && fresh.size() >= mastered.size())
-        source = &fresh;
-    else if (learning.size() >= mastered.size())
-        source = &learning;
-
     Exercise exercise;
     std::set<std::wstring> options;
     std::size_t wanted = meaningOptionCount;
@@ -176,21 +161,15 @@ Exercise KanjiManager::buildQuestion(int grade, const Kanji& asked, int kind)
         options.insert(asked.getMeaning());
     }
 
-    // Drawn for every question, also when no wrong answer is needed. One
-    // pass over the source list at most: a small list may not hold enough
-    // distinct texts.
-    std::size_t i = pick(source->size());
-    for (std::size_t visited = 0; options.size() < wanted && visited < source->size(); ++visited)
-    {
-        const Kanji& other = kanji.at((*source)[i]);
-        if (kind == MeaningKind)
-            options.insert(other.getMeaning());
-        else
-            for (const auto& reading : kind == KunyomiKind ? other.getKunyomi() : other.getOnyomi())
-                if (options.size() < wanted)
-                    options.insert(reading);
-        i = (i + 1) % source->size();
-    }
+    const KeyList& source = largestList(newKanji[grade], learningKanji[grade], masteredKanji[grade]);
+    addWrongOptions(options, wanted, source, [this, kind](std::uint64_t key) {
+        const Kanji& other = kanji.at(key);
+        if (kind == KunyomiKind)
+            return other.getKunyomi();
+        if (kind == OnyomiKind)
+            return other.getOnyomi();
+        return std::set<std::wstring>{other.getMeaning()};
+    });
 
     exercise.setHash(hashString(asked.getCharacter()));
     exercise.setText(asked.getCharacter());
@@ -204,12 +183,6 @@ Exercise KanjiManager::buildQuestion(int grade, const Kanji& asked, int kind)
 
 Exercise KanjiManager::reviewExercise()
 {
-    const int first = std::rand() % 5 + 1;
-    for (int step = 0; step < 5; ++step)
-    {
-        const int grade = (first - 1 + step) % 5 + 1;
-        if (!masteredKanji[grade].empty())
-            return nextExercise(grade, true);
-    }
-    return Exercise();
+    const int grade = reviewGrade(masteredKanji);
+    return grade == 0 ? Exercise() : nextExercise(grade, true);
 }

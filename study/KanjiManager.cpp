@@ -153,10 +153,11 @@ void KanjiManager::readProgress(int grade)
         record.setOnyomiScore(saved.scores[2]);
         record.setDrawingScore(saved.scores[3]);
 
-        if (std::all_of(saved.scores.begin(), saved.scores.end(), [](int score) { return score == 100; }))
-            moveKey(newKanji[grade], masteredKanji[grade], saved.key);
-        else if (saved.scores[0] != -1 && saved.scores[1] != -1 && saved.scores[2] != -1)
-            moveKey(newKanji[grade], learningKanji[grade], saved.key);
+        // The drawing score does not decide whether a kanji has been started.
+        const bool finished =
+            std::all_of(saved.scores.begin(), saved.scores.end(), [](int score) { return score == 100; });
+        const bool started = saved.scores[0] != -1 && saved.scores[1] != -1 && saved.scores[2] != -1;
+        placeLoadedKey(finished, started, newKanji[grade], learningKanji[grade], masteredKanji[grade], saved.key);
     }
 }
 
@@ -184,16 +185,6 @@ void KanjiManager::shuffleLists(int grade)
     shuffleKeyLists(newKanji[grade], learningKanji[grade], masteredKanji[grade]);
 }
 
-bool KanjiManager::moveKey(std::vector<std::uint64_t>& from, std::vector<std::uint64_t>& to, std::uint64_t key)
-{
-    const auto found = std::find(from.begin(), from.end(), key);
-    if (found == from.end())
-        return false;
-    from.erase(found);
-    to.push_back(key);
-    return true;
-}
-
 void KanjiManager::save() const
 {
     for (int grade = 1; grade <= 5; ++grade)
@@ -219,12 +210,13 @@ Kanji KanjiManager::getKanji(std::uint64_t key) const
     return found == kanji.end() ? Kanji() : found->second;
 }
 
-int KanjiManager::countMastered(int grade)
+int KanjiManager::countMastered(int grade) const
 {
-    return static_cast<int>(masteredKanji[grade].size());
+    return static_cast<int>(keyCount(masteredKanji, grade));
 }
 
-int KanjiManager::countKanji(int grade)
+int KanjiManager::countKanji(int grade) const
 {
-    return static_cast<int>(newKanji[grade].size() + learningKanji[grade].size() + masteredKanji[grade].size());
+    return static_cast<int>(keyCount(newKanji, grade) + keyCount(learningKanji, grade) +
+                            keyCount(masteredKanji, grade));
 }

@@ -5,13 +5,13 @@
 
 #include "study/Exercise.hpp"
 #include "study/Kanji.hpp"
+#include "study/KeyLists.hpp"
 
 #include <SFML/Graphics/VertexArray.hpp>
 
 #include <cstdint>
 #include <map>
 #include <string>
-#include <vector>
 
 class KanjiManager
 {
@@ -25,8 +25,8 @@ public:
     // A copy of the record, or an empty one (empty character) for an unknown key.
     Kanji getKanji(std::uint64_t key) const;
 
-    int countMastered(int grade);
-    int countKanji(int grade);
+    int countMastered(int grade) const;
+    int countKanji(int grade) const;
 
     // Exercise builders.
     Exercise newKanjiExercise(std::uint64_t hash) const;
@@ -39,11 +39,9 @@ public:
     bool hasEnoughAnswers(const Exercise& exercise, int accepted) const;
     bool checkStroke(const Exercise& exercise, sf::VertexArray& drawn, unsigned index, bool practice);
     bool checkStrokeCount(const Exercise& exercise, int strokes);
-    void updateLists(Kanji& kanji);
+    void updateLists(const Kanji& kanji);
 
 private:
-    using KeyLists = std::map<int, std::vector<std::uint64_t>>;
-
     KanjiManager() = default;
 
     void load();
@@ -53,9 +51,6 @@ private:
     void shuffleLists(int grade);
 
     Exercise buildQuestion(int grade, const Kanji& asked, int kind);
-
-    // Moves the key from one list to the end of the other; false when it was not there.
-    static bool moveKey(std::vector<std::uint64_t>& from, std::vector<std::uint64_t>& to, std::uint64_t key);
 
     static KanjiManager* instance;
 

@@ -162,14 +162,10 @@ bool KanjiManager::checkStrokeCount(const Exercise& exercise, int strokes)
     return true;
 }
 
-void KanjiManager::updateLists(Kanji& changed)
+void KanjiManager::updateLists(const Kanji& changed)
 {
-    const std::uint64_t key = hashString(changed.getCharacter());
     const int grade = changed.getGrade();
     const bool complete = changed.getMeaningScore() == 100 && changed.getKunyomiScore() == 100 &&
                           changed.getOnyomiScore() == 100 && changed.getDrawingScore() == 100;
-    if (complete)
-        moveKey(learningKanji[grade], masteredKanji[grade], key);
-    else
-        moveKey(masteredKanji[grade], learningKanji[grade], key);
+    settleKey(complete, learningKanji[grade], masteredKanji[grade], hashString(changed.getCharacter()));
 }

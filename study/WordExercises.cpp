@@ -25,20 +25,15 @@ Exercise nothingAvailable()
     return exercise;
 }
 
-std::size_t pick(std::size_t size)
-{
-    return static_cast<unsigned>(std::rand()) % size;
-}
-
 int scored(int progress, bool right)
 {
     return right ? std::min(progress + rightStep, 100) : std::max(progress - wrongStep, 0);
 }
 } // namespace
 
-Exercise WordManager::newWordExercise(std::uint64_t key)
+Exercise WordManager::newWordExercise(std::uint64_t key) const
 {
-    const Word& word = words[key];
+    const Word& word = words.at(key);
     Exercise exercise;
     exercise.setType(ExerciseType::NewWordInfo);
     exercise.setInstruction(newWordInstruction);
@@ -57,7 +52,7 @@ Exercise WordManager::nextExercise(int grade, bool review)
         const auto& mastered = masteredWords[grade];
         if (mastered.empty())
             return nothingAvailable();
-        key = mastered[pick(mastered.size())];
+        key = mastered[randomIndex(mastered.size())];
     }
     else
     {
@@ -66,7 +61,7 @@ Exercise WordManager::nextExercise(int grade, bool review)
             return introduceWord(grade);
         if (learning.empty())
             return nothingAvailable();
-        key = learning[pick(learning.size())];
+        key = learning[randomIndex(learning.size())];
     }
     return buildQuestion(grade, key, review);
 }
@@ -105,18 +100,6 @@ Exercise WordManager::introduceWord(int grade)
     return nothingAvailable();
 }
 
-const std::vector<std::uint64_t>& WordManager::optionSource(int grade)
-{
-    const auto& fresh = newWords[grade];
-    const auto& learning = learningWords[grade];
-    const auto& mastered = masteredWords[grade];
-    if (fresh.size() >= learning.size() && fresh.size() >= mastered.size())
-        return fresh;
-    if (learning.size() >= mastered.size())
-        return learning;
-    return mastered;
-}
-
 Exercise WordManager::buildQuestion(int grade, std::uint64_t key, bool review)
 {
     const Word& word = words[key];
@@ -135,18 +118,9 @@ Exercise WordManager::buildQuestion(int grade, std::uint64_t key, bool review)
     const auto textOf = [askMeaning](const Word& w) { return askMeaning ? w.getMeaning() : w.getReading(); };
 
     std::set<std::wstring> options{textOf(word)};
-    const auto& source = optionSource(grade);
-    if (!source.empty())
-    {
-        // One pass over the source at most: a small grade may not hold six
-        // different texts, and the walk must end all the same.
-        std::size_t index = pick(source.size());
-        for (std::size_t visited = 0; options.size() < optionCount && visited < source.size(); ++visited)
-        {
-            options.insert(textOf(words[source[index]]));
-            index = (index + 1) % source.size();
-        }
-    }
+    const KeyList& source = largestList(newWords[grade], learningWords[grade], masteredWords[grade]);
+    addWrongOptions(options, optionCount, source,
+                    [this, &textOf](std::uint64_t other) { return std::set<std::wstring>{textOf(words.at(other))}; });
 
     exercise.setText(word.getWord());
     exercise.setOptions(options);
@@ -158,14 +132,8 @@ Exercise WordManager::buildQuestion(int grade, std::uint64_t key, bool review)
 
 Exercise WordManager::reviewExercise()
 {
-    int grade = std::rand() % 5 + 1;
-    for (int looked = 0; looked < 5; ++looked)
-    {
-        if (!masteredWords[grade].empty())
-            return nextExercise(grade, true);
-        grade = grade % 5 + 1;
-    }
-    return nothingAvailable();
+    const int grade = reviewGrade(masteredWords);
+    return grade == 0 ? nothingAvailable() : nextExercise(grade, true);
 }
 
 bool WordManager::checkAnswer(Exercise& exercise, std::wstring answer)
@@ -192,7 +160,7 @@ bool WordManager::checkAnswer(Exercise& exercise, std::wstring answer)
     return right;
 }
 
-bool WordManager::hasEnoughAnswers(const Exercise& exercise, int accepted)
+bool WordManager::hasEnoughAnswers(const Exercise& exercise, int accepted) const
 {
     const int type = exercise.getType();
     if (type != ExerciseType::WordPronunciationQuestion && type != ExerciseType::WordMeaningQuestion)

@@ -6,7 +6,6 @@
 #include "widgets/Diagnostics.hpp"
 #include "widgets/Helpers.hpp"
 
-#include <algorithm>
 #include <sstream>
 
 WordManager* WordManager::instance = nullptr;
@@ -17,21 +16,10 @@ constexpr int firstGrade = 1;
 constexpr int lastGrade = 5;
 constexpr std::size_t scoresPerWord = 2;
 
-std::vector<std::uint64_t> listOf(const std::map<int, std::vector<std::uint64_t>>& lists, int grade)
+KeyList listOf(const KeyLists& lists, int grade)
 {
     const auto found = lists.find(grade);
-    return found == lists.end() ? std::vector<std::uint64_t>() : found->second;
-}
-
-// Moves the first occurrence of key from one list to the end of another;
-// a key that is not in the first list stays where it is.
-void moveKey(std::vector<std::uint64_t>& from, std::vector<std::uint64_t>& to, std::uint64_t key)
-{
-    const auto found = std::find(from.begin(), from.end(), key);
-    if (found == from.end())
-        return;
-    from.erase(found);
-    to.push_back(key);
+    return found == lists.end() ? KeyList() : found->second;
 }
 } // namespace
 
@@ -125,10 +113,8 @@ void WordManager::applyProgress(int grade, std::uint64_t key, int readingScore, 
     Word& word = words[key];
     word.setReadingScore(readingScore);
     word.setMeaningScore(meaningScore);
-    if (readingScore == 100 && meaningScore == 100)
-        moveKey(newWords[grade], masteredWords[grade], key);
-    else if (readingScore != -1 && meaningScore != -1)
-        moveKey(newWords[grade], learningWords[grade], key);
+    placeLoadedKey(readingScore == 100 && meaningScore == 100, readingScore != -1 && meaningScore != -1,
+                   newWords[grade], learningWords[grade], masteredWords[grade], key);
 }
 
 void WordManager::shuffleLists(int grade)
@@ -136,7 +122,7 @@ void WordManager::shuffleLists(int grade)
     shuffleKeyLists(newWords[grade], learningWords[grade], masteredWords[grade]);
 }
 
-void WordManager::save()
+void WordManager::save() const
 {
     std::map<int, std::vector<ProgressRecord>> byGrade;
     for (int grade = firstGrade; grade <= lastGrade; ++grade)
@@ -152,14 +138,14 @@ void WordManager::save()
         ProgressFile(ProgressFile::wordPath(grade), scoresPerWord).write(records);
 }
 
-int WordManager::countMastered(int grade)
+int WordManager::countMastered(int grade) const
 {
-    return static_cast<int>(masteredWords[grade].size());
+    return static_cast<int>(keyCount(masteredWords, grade));
 }
 
-int WordManager::countWords(int grade)
+int WordManager::countWords(int grade) const
 {
-    return static_cast<int>(newWords[grade].size() + learningWords[grade].size() + masteredWords[grade].size());
+    return static_cast<int>(keyCount(newWords, grade) + keyCount(learningWords, grade) + keyCount(masteredWords, grade));
 }
 
 Word WordManager::getWord(std::uint64_t key) const
@@ -168,17 +154,17 @@ Word WordManager::getWord(std::uint64_t key) const
     return found == words.end() ? Word() : found->second;
 }
 
-std::vector<std::uint64_t> WordManager::getNewWords(int grade) const
+KeyList WordManager::getNewWords(int grade) const
 {
     return listOf(newWords, grade);
 }
 
-std::vector<std::uint64_t> WordManager::getLearningWords(int grade) const
+KeyList WordManager::getLearningWords(int grade) const
 {
     return listOf(learningWords, grade);
 }
 
-std::vector<std::uint64_t> WordManager::getMasteredWords(int grade) const
+KeyList WordManager::getMasteredWords(int grade) const
 {
     return listOf(masteredWords, grade);
 }
@@ -187,8 +173,6 @@ void WordManager::updateLists(std::uint64_t key)
 {
     const Word& word = words[key];
     const int grade = word.getGrade();
-    if (word.getReadingScore() == 100 && word.getMeaningScore() == 100)
-        moveKey(learningWords[grade], masteredWords[grade], key);
-    else
-        moveKey(masteredWords[grade], learningWords[grade], key);
+    settleKey(word.getReadingScore() == 100 && word.getMeaningScore() == 100, learningWords[grade],
+              masteredWords[grade], key);
 }

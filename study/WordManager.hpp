@@ -4,6 +4,7 @@
 // and the word exercises and their scoring.
 
 #include "study/Exercise.hpp"
+#include "study/KeyLists.hpp"
 #include "study/Word.hpp"
 
 #include <cstdint>
@@ -14,30 +15,32 @@
 class WordManager
 {
 public:
+    // Created and loaded on the first call; never destroyed.
     static WordManager* getInstance();
 
-    void load();
-    void save();
+    // Rewrites the progress file of every grade from memory.
+    void save() const;
 
-    int countMastered(int grade);
-    int countWords(int grade);
+    int countMastered(int grade) const;
+    int countWords(int grade) const;
 
-    Exercise newWordExercise(std::uint64_t key);
+    Exercise newWordExercise(std::uint64_t key) const;
     Exercise nextExercise(int grade, bool review);
     Exercise reviewExercise();
     bool checkAnswer(Exercise& exercise, std::wstring answer);
-    bool hasEnoughAnswers(const Exercise& exercise, int accepted);
+    bool hasEnoughAnswers(const Exercise& exercise, int accepted) const;
 
     // Read-only views of the store: a copy of a record (an empty one for an
     // unknown key) and copies of a grade's three lists.
     Word getWord(std::uint64_t key) const;
-    std::vector<std::uint64_t> getNewWords(int grade) const;
-    std::vector<std::uint64_t> getLearningWords(int grade) const;
-    std::vector<std::uint64_t> getMasteredWords(int grade) const;
+    KeyList getNewWords(int grade) const;
+    KeyList getLearningWords(int grade) const;
+    KeyList getMasteredWords(int grade) const;
 
 private:
     WordManager() = default;
 
+    void load();
     void parseWordText(int grade);
     void loadProgress(int grade);
     void applyProgress(int grade, std::uint64_t key, int readingScore, int meaningScore);
@@ -46,13 +49,12 @@ private:
     bool kanjiAreKnown(const std::wstring& written) const;
     Exercise introduceWord(int grade);
     Exercise buildQuestion(int grade, std::uint64_t key, bool review);
-    const std::vector<std::uint64_t>& optionSource(int grade);
     void updateLists(std::uint64_t key);
 
     std::map<std::uint64_t, Word> words;
-    std::map<int, std::vector<std::uint64_t>> newWords;
-    std::map<int, std::vector<std::uint64_t>> learningWords;
-    std::map<int, std::vector<std::uint64_t>> masteredWords;
+    KeyLists newWords;
+    KeyLists learningWords;
+    KeyLists masteredWords;
 
     static WordManager* instance;
 };

@@ -258,10 +258,18 @@ TEST(ExerciseManager, MasteredWordIsLostByAWrongReviewAnswer)
 TEST(ExerciseManager, NothingToOfferGivesNone)
 {
     TestDirectory directory;
-    std::srand(8);
     auto* manager = ExerciseManager::getInstance();
+    manager->countKanji(5);
+    manager->countWords(5);
     manager->setReviewMode(true);
+    // Nothing mastered: the kind draw, then three requests of one grade draw each.
+    std::srand(8);
+    for (int draw = 0; draw < 4; ++draw)
+        std::rand();
+    const int afterThreeRequests = std::rand();
+    std::srand(8);
     EXPECT_EQ(manager->nextExercise().getType(), ExerciseType::None);
+    EXPECT_EQ(std::rand(), afterThreeRequests);
 
     manager->selectGrade(4);
     for (int round = 0; round < 6; ++round)

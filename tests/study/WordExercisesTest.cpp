@@ -115,6 +115,56 @@ TEST(WordExercises, SmallGradeGetsFewerOptionsAndBothFinishedPartsKeepTheDrawnKi
     EXPECT_EQ(kindsForUp.size(), 2u);
 }
 
+TEST(WordExercises, RandomDrawsComeInOrder)
+{
+    TestDirectory directory;
+    // 上 waits for its kanji; あの and この are learning; 下 and 川 are mastered.
+    wordTexts[5] = wordRecord(L"上", L"うえ", L"Up") + wordRecord(L"あの", L"あの", L"That") +
+                   wordRecord(L"この", L"この", L"This") + wordRecord(L"下", L"した", L"Down") +
+                   wordRecord(L"川", L"かわ", L"River") + L"#";
+    TestDirectory::writeFile(grade5Path, wordProgress(that, 0, 0) + wordProgress(thisOne, 0, 0) +
+                                             wordProgress(down, 100, 100) + wordProgress(hashString(L"川"), 100, 100) +
+                                             "#");
+    auto* store = WordManager::getInstance();
+    const int types[] = {ExerciseType::WordPronunciationQuestion, ExerciseType::WordMeaningQuestion};
+    for (unsigned seed = 1; seed <= 12; ++seed)
+    {
+        // Grade mode: the introduction chance (1 in 2), then pick, kind and start.
+        std::srand(seed);
+        const bool introduce = std::rand() % 2 == 0;
+        const int afterChance = std::rand();
+        const int kind = std::rand() % 2;
+        std::rand();
+        const int afterStart = std::rand();
+        std::srand(seed);
+        const Exercise next = store->nextExercise(5, false);
+        if (introduce)
+        {
+            EXPECT_EQ(next.getType(), ExerciseType::None) << "上 is refused five times";
+            EXPECT_EQ(std::rand(), afterChance);
+        }
+        else
+        {
+            EXPECT_EQ(next.getType(), types[kind]);
+            EXPECT_TRUE(next.getHash() == that || next.getHash() == thisOne);
+            EXPECT_EQ(std::rand(), afterStart);
+        }
+
+        // Review: grade, pick, kind and start.
+        std::srand(seed);
+        std::rand();
+        std::rand();
+        const int reviewKind = std::rand() % 2;
+        std::rand();
+        const int afterReview = std::rand();
+        std::srand(seed);
+        const Exercise review = store->reviewExercise();
+        EXPECT_EQ(review.getType(), types[reviewKind]);
+        EXPECT_TRUE(review.getHash() == down || review.getHash() == hashString(L"川"));
+        EXPECT_EQ(std::rand(), afterReview);
+    }
+}
+
 TEST(WordExercises, AnswersMoveScoresAndLists)
 {
     TestDirectory directory;
