@@ -19,6 +19,8 @@
 #include <string>
 #include <vector>
 
+class Exercise;
+
 // The undo arrow's colour, defined beside the main window's constructor.
 extern const sf::Color UndoButtonColor;
 
@@ -87,7 +89,9 @@ private:
     void showPractice(const std::vector<sf::VertexArray>& strokes);
     void layOutOptions(std::list<Button>& buttons, const std::set<std::wstring>& options, int step);
     void showKanjiScores(int meaning, int kunyomi, int onyomi, int drawing);
+    void showKanjiScores(const Exercise& e);
     void showWordScores(int reading, int meaning);
+    int enterScreen(const Exercise& e);
 
     // Answers, strokes and undo.
     void onShortAnswerPressed(Button& button);

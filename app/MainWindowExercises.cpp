@@ -55,6 +55,23 @@ void MainWindow::showKanjiScores(int meaning, int kunyomi, int onyomi, int drawi
     scoreSign.setText(sf::String(text), false);
 }
 
+void MainWindow::showKanjiScores(const Exercise& e)
+{
+    showKanjiScores(e.getMeaningProgress(), e.getKunyomiProgress(), e.getOnyomiProgress(), e.getDrawingProgress());
+}
+
+// Every exercise or lesson marks progress unsaved and writes its main text
+// and instruction, whatever its type; returns the screen it replaces.
+int MainWindow::enterScreen(const Exercise& e)
+{
+    saveButton.setColor(Palette::SaveButtonUnsaved);
+    const int previous = state;
+    state = e.getType();
+    questionSign.setText(e.getText(), false);
+    instructionSign.setText(e.getInstruction(), false);
+    return previous;
+}
+
 void MainWindow::showWordScores(int reading, int meaning)
 {
     const std::string text =
@@ -105,13 +122,8 @@ void MainWindow::showPractice(const std::vector<sf::VertexArray>& strokes)
 
 void MainWindow::showNextExercise(Button& levelButton)
 {
-    saveButton.setColor(Palette::SaveButtonUnsaved);
     const Exercise e = ExerciseManager::getInstance()->nextExercise();
-
-    const int previous = state;
-    state = e.getType();
-    questionSign.setText(e.getText(), false);
-    instructionSign.setText(e.getInstruction(), false);
+    const int previous = enterScreen(e);
 
     switch (state)
     {
@@ -125,8 +137,7 @@ void MainWindow::showNextExercise(Button& levelButton)
             resetAnswerButtons(shortAnswerButtons);
             helpButton.resetRaise();
         }
-        showKanjiScores(e.getMeaningProgress(), e.getKunyomiProgress(), e.getOnyomiProgress(),
-                        e.getDrawingProgress());
+        showKanjiScores(e);
         layOutOptions(shortAnswerButtons, e.getOptions(), std::rand() % 9);
         break;
     case ExerciseType::KanjiMeaningQuestion:
@@ -138,8 +149,7 @@ void MainWindow::showNextExercise(Button& levelButton)
             helpButton.resetRaise();
         }
         if (state == ExerciseType::KanjiMeaningQuestion)
-            showKanjiScores(e.getMeaningProgress(), e.getKunyomiProgress(), e.getOnyomiProgress(),
-                            e.getDrawingProgress());
+            showKanjiScores(e);
         else
             showWordScores(e.getReadingProgress(), e.getMeaningProgress());
         layOutOptions(longAnswerButtons, e.getOptions(), std::rand() % 6);
@@ -147,8 +157,7 @@ void MainWindow::showNextExercise(Button& levelButton)
     case ExerciseType::DrawKanjiFromMeaning:
         if (previous != ExerciseType::DrawKanjiFromMeaning)
             helpButton.resetRaise();
-        showKanjiScores(e.getMeaningProgress(), e.getKunyomiProgress(), e.getOnyomiProgress(),
-                        e.getDrawingProgress());
+        showKanjiScores(e);
         exerciseBoard.clear();
         break;
     case ExerciseType::NewKanjiInfo:
@@ -170,13 +179,8 @@ void MainWindow::showNextExercise(Button& levelButton)
 
 void MainWindow::onHelpReleased(Button& levelButton)
 {
-    saveButton.setColor(Palette::SaveButtonUnsaved);
     const Exercise e = ExerciseManager::getInstance()->helpExercise();
-
-    const int previous = state;
-    state = e.getType();
-    questionSign.setText(e.getText(), false);
-    instructionSign.setText(e.getInstruction(), false);
+    const int previous = enterScreen(e);
 
     switch (state)
     {
