@@ -34,17 +34,8 @@ fail() {
 }
 note() { echo "-- $*"; }
 
-# A display of our own, so parallel test runs do not meet.
-display=$((100 + $$ % 800))
-while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=":$display"
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start on $DISPLAY"
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-sleep 0.5
+source "$source/tests/support/x_session.bash"
+start_x_session
 
 window=
 start_game() {

@@ -25,16 +25,8 @@ fail() {
     exit 1
 }
 
-display=$((100 + $$ % 800))
-while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=":$display"
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start on $DISPLAY"
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-sleep 0.5
+source "$source/tests/support/x_session.bash"
+start_x_session
 
 (cd "$work" && ALSOFT_DRIVERS=null exec "$recorder") >"$work/out.txt" 2>"$work/err.txt" &
 recorder_pid=$!
