@@ -2,6 +2,7 @@
 #include "widgets/DrawingBoard.hpp"
 
 #include "widgets/Rendering.hpp"
+#include "widgets/StrokeProbe.hpp"
 #include "widgets/SyntheticEvents.hpp"
 
 #include <gtest/gtest.h>
@@ -27,22 +28,11 @@ protected:
         });
     }
 
-    std::vector<sf::Vector2f> lastStrokePoints() const
-    {
-        std::vector<sf::Vector2f> points;
-        const sf::VertexArray stroke = board.getLastStroke();
-        for (std::size_t i = 0; i < stroke.getVertexCount(); ++i)
-            points.push_back(stroke[i].position);
-        return points;
-    }
+    std::vector<sf::Vector2f> lastStrokePoints() const { return probe::points(board.getLastStroke()); }
 
     std::string dump() const
     {
-        std::ostringstream captured;
-        std::streambuf* previous = std::cout.rdbuf(captured.rdbuf());
-        board.printStrokes();
-        std::cout.rdbuf(previous);
-        return captured.str();
+        return probe::printed([this] { board.printStrokes(); });
     }
 
     sf::Texture texture;

@@ -1,6 +1,7 @@
 #include "widgets/PointByPointBoard.hpp"
 
 #include "widgets/Rendering.hpp"
+#include "widgets/StrokeProbe.hpp"
 #include "widgets/SyntheticEvents.hpp"
 
 #include <gtest/gtest.h>
@@ -25,14 +26,7 @@ protected:
         board.handleEvent(events::release(x, y, button));
     }
 
-    std::vector<sf::Vector2f> lastStrokePoints() const
-    {
-        std::vector<sf::Vector2f> points;
-        const sf::VertexArray stroke = board.getLastStroke();
-        for (std::size_t i = 0; i < stroke.getVertexCount(); ++i)
-            points.push_back(stroke[i].position);
-        return points;
-    }
+    std::vector<sf::Vector2f> lastStrokePoints() const { return probe::points(board.getLastStroke()); }
 
     sf::Texture texture;
     PointByPointBoard board;

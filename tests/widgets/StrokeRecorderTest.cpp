@@ -3,6 +3,7 @@
 
 #include "widgets/Common.hpp"
 #include "widgets/Rendering.hpp"
+#include "widgets/StrokeProbe.hpp"
 #include "widgets/SyntheticEvents.hpp"
 
 #include <gtest/gtest.h>
@@ -33,11 +34,7 @@ protected:
 
     std::string pressReturn()
     {
-        std::ostringstream captured;
-        std::streambuf* previous = std::cout.rdbuf(captured.rdbuf());
-        send(events::key(sf::Keyboard::Return));
-        std::cout.rdbuf(previous);
-        return captured.str();
+        return probe::printed([this] { send(events::key(sf::Keyboard::Return)); });
     }
 
     PointByPointBoard board;
