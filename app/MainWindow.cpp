@@ -155,67 +155,72 @@ void MainWindow::update()
 
 void MainWindow::render()
 {
-    window.clear(sf::Color(0, 0, 0, 255));
-    window.draw(backgroundSprite);
+    drawScreen(window);
+}
+
+void MainWindow::drawScreen(sf::RenderTarget& target) const
+{
+    target.clear(sf::Color(0, 0, 0, 255));
+    target.draw(backgroundSprite);
 
     switch (state)
     {
     case 0:
-        window.draw(titleSprite);
+        target.draw(titleSprite);
         for (Button* button : menuButtons)
-            window.draw(*button);
+            target.draw(*button);
         break;
     case 1:
     case 2:
     case 3:
     case 4:
     case 5:
-        window.draw(questionSign);
-        window.draw(instructionSign);
-        window.draw(scoreSign);
+        target.draw(questionSign);
+        target.draw(instructionSign);
+        target.draw(scoreSign);
         for (const Button& button : state <= 2 ? shortAnswerButtons : longAnswerButtons)
-            window.draw(button);
-        window.draw(backButton);
-        window.draw(saveButton);
-        window.draw(helpButton);
+            target.draw(button);
+        target.draw(backButton);
+        target.draw(saveButton);
+        target.draw(helpButton);
         break;
     case 6:
-        window.draw(questionSign);
-        window.draw(instructionSign);
-        window.draw(scoreSign);
-        window.draw(exerciseBoard);
-        window.draw(backButton);
-        window.draw(saveButton);
-        window.draw(helpButton);
+        target.draw(questionSign);
+        target.draw(instructionSign);
+        target.draw(scoreSign);
+        target.draw(exerciseBoard);
+        target.draw(backButton);
+        target.draw(saveButton);
+        target.draw(helpButton);
         break;
     case 7:
-        window.draw(questionSign);
-        window.draw(instructionSign);
-        window.draw(meaningSign);
-        window.draw(kunyomiLabelSign);
-        window.draw(onyomiLabelSign);
+        target.draw(questionSign);
+        target.draw(instructionSign);
+        target.draw(meaningSign);
+        target.draw(kunyomiLabelSign);
+        target.draw(onyomiLabelSign);
         for (const Sign& sign : kunyomiSigns)
             if (!sign.getText().isEmpty())
-                window.draw(sign);
+                target.draw(sign);
         for (const Sign& sign : onyomiSigns)
             if (!sign.getText().isEmpty())
-                window.draw(sign);
-        window.draw(continueButton);
+                target.draw(sign);
+        target.draw(continueButton);
         break;
     case 8:
-        window.draw(questionSign);
-        window.draw(instructionSign);
-        window.draw(wordMeaningSign);
-        window.draw(wordReadingSign);
-        window.draw(continueButton);
+        target.draw(questionSign);
+        target.draw(instructionSign);
+        target.draw(wordMeaningSign);
+        target.draw(wordReadingSign);
+        target.draw(continueButton);
         break;
     case 9:
-        window.draw(questionSign);
-        window.draw(instructionSign);
-        window.draw(continueButton);
-        window.draw(practiceBoard);
-        window.draw(modelBoard);
-        window.draw(undoButton);
+        target.draw(questionSign);
+        target.draw(instructionSign);
+        target.draw(continueButton);
+        target.draw(practiceBoard);
+        target.draw(modelBoard);
+        target.draw(undoButton);
         break;
     default:
         break;

@@ -47,6 +47,8 @@ public:
     void handleEvent(const sf::Event& event);
     void update();
     void render();
+    // The current screen, drawn onto any target (render() uses the window).
+    void drawScreen(sf::RenderTarget& target) const;
 
     // Read-only views of the screen state and widgets.
     int getState() const { return state; }
