@@ -52,8 +52,13 @@ void MainWindow::run()
             handleEvent(event);
         update();
         render();
-        window.display();
+        display();
     }
+}
+
+void MainWindow::display()
+{
+    window.display();
 }
 
 void MainWindow::handleEvent(const sf::Event& event)

@@ -47,6 +47,8 @@ public:
     void handleEvent(const sf::Event& event);
     void update();
     void render();
+    // Puts the frame drawn by render() on screen, at most 60 times a second.
+    void display();
     // The current screen, drawn onto any target (render() uses the window).
     void drawScreen(sf::RenderTarget& target) const;
 

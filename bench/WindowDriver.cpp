@@ -48,10 +48,12 @@ WindowDriver::WindowDriver(MainWindow& window)
 {
 }
 
-void WindowDriver::frame()
+void WindowDriver::frame(bool show)
 {
     window.update();
     window.render();
+    if (show)
+        window.display();
 }
 
 void WindowDriver::send(const sf::Event& event)
@@ -162,7 +164,7 @@ WindowDriver::Step WindowDriver::handOver(int from, const sf::Event& last, bool 
     // A menu choice that found nothing: the other one next time.
     if (step.from == ExerciseType::None && step.to == ExerciseType::None)
         menuOffersReview = !menuOffersReview;
-    frame();
+    frame(true);
     return step;
 }
 

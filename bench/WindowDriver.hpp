@@ -29,8 +29,9 @@ public:
     // Plays the screen on show to its end; one frame follows.
     Step finishScreen(bool mistake);
 
-    // One frame: update and draw, as the loop does.
-    void frame();
+    // One frame: update and draw, as the loop does; `show` puts it on screen
+    // too (which waits for the next 60th of a second).
+    void frame(bool show = false);
 
     // On the menu: starts the level shown, whatever the menu offered last.
     Step startLevel();
