@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(build-essential cmake libsfml-dev libgtest-dev
           xvfb xauth xdotool imagemagick openbox wmctrl python3
-          libbenchmark-dev libx11-dev)
+          libfreetype-dev libbenchmark-dev libx11-dev)
 
 missing=()
 for p in "${packages[@]}"; do

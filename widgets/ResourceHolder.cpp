@@ -18,6 +18,11 @@ bool loadResource(sf::Font& font, const std::string& path)
     return font.loadFromFile(path);
 }
 
+bool loadResource(FontMetrics& metrics, const std::string& path)
+{
+    return metrics.loadFromFile(path);
+}
+
 bool loadResource(sf::Texture& texture, const std::string& path)
 {
     return texture.loadFromFile(path, sf::IntRect(0, 0, 0, 0));
@@ -43,6 +48,11 @@ FileList fileList(const sf::Font*)
 {
     return {{FontId::MoboBold, "fonts/MOBO_Bold.otf"},
             {FontId::ShipporiGothicB2OtfBold, "fonts/ShipporiGothicB2-OTF-Bold.otf"}};
+}
+
+FileList fileList(const FontMetrics*)
+{
+    return fileList(static_cast<const sf::Font*>(nullptr));
 }
 
 // Load order differs from id order: the big menu button comes third and the
@@ -93,6 +103,12 @@ ResourceHolder<R>* ResourceHolder<R>::getInstance()
 }
 
 template <typename R>
+ResourceHolder<R>* ResourceHolder<R>::existingInstance()
+{
+    return instance;
+}
+
+template <typename R>
 void ResourceHolder<R>::loadAll()
 {
     for (const auto& entry : fileList(static_cast<const R*>(nullptr)))
@@ -118,6 +134,15 @@ R& ResourceHolder<R>::get(int id)
 }
 
 template <typename R>
+int ResourceHolder<R>::find(const R& resource) const
+{
+    for (const auto& entry : resources)
+        if (entry.second.get() == &resource)
+            return entry.first;
+    return -1;
+}
+
+template <typename R>
 void ResourceHolder<R>::reportMissing()
 {
     Diagnostics::fatal("ERROR: could not find the desired element in the resource holder");
@@ -126,3 +151,4 @@ void ResourceHolder<R>::reportMissing()
 template class ResourceHolder<sf::SoundBuffer>;
 template class ResourceHolder<sf::Font>;
 template class ResourceHolder<sf::Texture>;
+template class ResourceHolder<FontMetrics>;

@@ -6,6 +6,8 @@
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/Texture.hpp>
 
+#include "widgets/FontMetrics.hpp"
+
 #include <map>
 #include <memory>
 #include <string>
@@ -15,9 +17,14 @@ class ResourceHolder
 {
 public:
     static ResourceHolder* getInstance();
+    // The holder if it has been created, else null; loads nothing.
+    static ResourceHolder* existingInstance();
 
     // Ends the process with a message when id is not held.
     R& get(int id);
+
+    // The id a resource is held under, or -1 for one not held here.
+    int find(const R& resource) const;
 
     // Loads one file under id; a failure ends the process with a message.
     // An id already held keeps its first resource.
@@ -39,7 +46,10 @@ private:
 using SoundBufferHolder = ResourceHolder<sf::SoundBuffer>;
 using FontHolder = ResourceHolder<sf::Font>;
 using TextureHolder = ResourceHolder<sf::Texture>;
+// The fonts' files once more, for measuring text (under the font ids).
+using FontMetricsHolder = ResourceHolder<FontMetrics>;
 
 extern template class ResourceHolder<sf::SoundBuffer>;
 extern template class ResourceHolder<sf::Font>;
 extern template class ResourceHolder<sf::Texture>;
+extern template class ResourceHolder<FontMetrics>;

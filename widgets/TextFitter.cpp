@@ -1,5 +1,7 @@
 #include "widgets/TextFitter.hpp"
 
+#include "widgets/FontMetrics.hpp"
+
 namespace
 {
 // The smallest size that the fitting lowers to: a picture too small for any
@@ -7,15 +9,39 @@ namespace
 const unsigned int smallestSize = 1;
 const unsigned int shrinkFloor = 15;
 
-bool fits(const sf::Text& text, double maxWidth, double maxHeight)
+// The bounds the text would have with a given string and size. A text in a
+// held font is measured from the font file, so that sizes merely tried
+// leave no glyph pages behind; any other goes through sf::Text itself.
+class Measure
 {
-    const sf::FloatRect bounds = text.getGlobalBounds();
+public:
+    explicit Measure(sf::Text& text)
+        : text(text),
+          metrics(FontMetrics::canMeasure(text) ? FontMetrics::of(text.getFont()) : nullptr)
+    {
+    }
+
+    sf::FloatRect bounds(const sf::String& string, unsigned int size) const
+    {
+        if (metrics)
+            return text.getTransform().transformRect(metrics->localBounds(string, size));
+        text.setString(string);
+        text.setCharacterSize(size);
+        return text.getGlobalBounds();
+    }
+
+private:
+    sf::Text& text;
+    const FontMetrics* metrics;
+};
+
+bool fits(const sf::FloatRect& bounds, double maxWidth, double maxHeight)
+{
     return bounds.width <= maxWidth && bounds.height <= maxHeight;
 }
 
-bool strictlyInside(const sf::Text& text, double maxWidth, double maxHeight)
+bool strictlyInside(const sf::FloatRect& bounds, double maxWidth, double maxHeight)
 {
-    const sf::FloatRect bounds = text.getGlobalBounds();
     return bounds.width < maxWidth && bounds.height < maxHeight;
 }
 
@@ -49,36 +75,37 @@ void TextFitter::fit(sf::Text& text, sf::String string, unsigned int startSize, 
 {
     const double maxWidth = area.x * ratio;
     const double maxHeight = area.y * ratio;
+    const Measure measure(text);
+    unsigned int size = startSize;
 
-    text.setString(string);
-    text.setCharacterSize(startSize);
+    while (size > shrinkFloor && !fits(measure.bounds(string, size), maxWidth, maxHeight))
+        --size;
 
-    while (text.getCharacterSize() > shrinkFloor && !fits(text, maxWidth, maxHeight))
-        text.setCharacterSize(text.getCharacterSize() - 1);
-
-    while (!fits(text, maxWidth, maxHeight))
+    while (!fits(measure.bounds(string, size), maxWidth, maxHeight))
     {
         const std::size_t spaces = countSpaces(string);
         if (spaces == 0)
         {
-            if (text.getCharacterSize() <= smallestSize)
-                return;
-            text.setCharacterSize(text.getCharacterSize() - 1);
+            if (size <= smallestSize)
+                break;
+            --size;
             continue;
         }
 
         breakAtSpace(string, spaces / 2);
-        text.setString(string);
 
         bool grown = false;
-        while (strictlyInside(text, maxWidth, maxHeight))
+        while (strictlyInside(measure.bounds(string, size), maxWidth, maxHeight))
         {
-            text.setCharacterSize(text.getCharacterSize() + 1);
+            ++size;
             grown = true;
         }
         if (grown)
-            text.setCharacterSize(text.getCharacterSize() - 1);
+            --size;
     }
+
+    text.setString(string);
+    text.setCharacterSize(size);
 }
 
 double TextFitter::areaRatio(int width)
