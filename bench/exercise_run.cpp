@@ -1,7 +1,8 @@
 // A scripted run of the real main window: plays COUNT exercises (default
 // 1000) the way a learner would, with a wrong answer or stroke now and then,
 // in a temporary working directory, and prints the resident memory after
-// 10, 100, 250, 500, 750 and COUNT exercises:
+// 10, 100, 250, 500, 750, 1000, 2000 and COUNT exercises, to show where it
+// levels off:
 //   inkwright-exercise-run [COUNT] [SEED]
 // Needs a display; the game's assets are taken from the source folder.
 
@@ -31,7 +32,7 @@ int main(int argc, char** argv)
 {
     const int count = argc > 1 ? std::atoi(argv[1]) : 1000;
     const unsigned seed = argc > 2 ? static_cast<unsigned>(std::atoi(argv[2])) : 1;
-    const std::set<int> checkpoints = {10, 100, 250, 500, 750, count};
+    const std::set<int> checkpoints = {10, 100, 250, 500, 750, 1000, 2000, count};
 
     const TestDirectory directory;
     std::srand(seed);
