@@ -1,6 +1,9 @@
 // The main window: laying out the next exercise for every screen type, and
 // one frame of every screen drawn off screen. One window serves them all and
-// is played forward, as a learner would, to reach each case.
+// is played forward, as a learner would, to reach each case. A layout is
+// timed as the handling of the event that asks for it (the release of the
+// last right answer, of Continue or of the level button, or the end of the
+// last stroke): showNextExercise and the little that event does besides.
 
 #include "bench/Registration.hpp"
 #include "bench/Statistics.hpp"
