@@ -103,8 +103,8 @@ geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
 [ "$(xdotool getwindowname "$window")" = "Inkwright" ] || fail "window title"
 note "window 800x600 titled Inkwright"
 
+[ "$(await_screen 0 10)" = 0 ] || fail "the game does not open on the menu"
 menu=$(shot 01-menu)
-[ "$($probe screen "$menu")" = 0 ] || fail "the game does not open on the menu"
 [ "$($probe levelcolour "$menu")" = grey ] || fail "level 5 starts unfinished (grey)"
 [ -f "$kanji5" ] && [ -f "$words5" ] || fail "the progress files were not created at start"
 created=$(md5sum <"$kanji5")
