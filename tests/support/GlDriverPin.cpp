@@ -23,7 +23,8 @@ class GlDriverPin : public testing::Environment
 public:
     void SetUp() override
     {
-        if (!std::getenv("DISPLAY"))
+        const char* display = std::getenv("DISPLAY");
+        if (!display || !*display)
             return;
         const sf::Context context;
         std::vector<std::string> drivers;
