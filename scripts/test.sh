@@ -7,3 +7,6 @@ bash scripts/build.sh
 export ALSOFT_DRIVERS=null
 xvfb-run -a -s "-screen 0 1280x1024x24" \
   ctest --test-dir build --output-on-failure -j "$(nproc)" --timeout 300
+
+# The same tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+bash scripts/sanitize.sh

@@ -2,61 +2,12 @@
 
 #include "study/KeyShuffle.hpp"
 #include "study/ProgressFile.hpp"
+#include "study/TeachingTextReaders.hpp"
 #include "study/TeachingTexts.hpp"
 #include "widgets/Diagnostics.hpp"
 #include "widgets/Helpers.hpp"
 
 #include <algorithm>
-#include <cerrno>
-#include <climits>
-#include <cwchar>
-#include <sstream>
-
-namespace
-{
-const std::wstring kanjiRecordEnd = L"\u30FC\u30FC\u30FC\u30FC";
-
-// Lines up to (not including) the end line or the end of the text.
-std::set<std::wstring> readLinesUntil(std::wistringstream& text, const std::wstring& end)
-{
-    std::set<std::wstring> lines;
-    std::wstring line;
-    while (std::getline(text, line) && line != end)
-        lines.insert(line);
-    return lines;
-}
-
-// Reads a number as the standard conversions do (leading blanks, a sign,
-// digits, the rest ignored), refusing what they would throw on.
-bool parseInt(const std::wstring& piece, int& value)
-{
-    const wchar_t* begin = piece.c_str();
-    wchar_t* end = nullptr;
-    errno = 0;
-    const long number = std::wcstol(begin, &end, 10);
-    if (end == begin || errno == ERANGE || number < INT_MIN || number > INT_MAX)
-        return false;
-    value = static_cast<int>(number);
-    return true;
-}
-
-// "x,y;x,y;..." in board-centre coordinates; the last ";" may be missing.
-// A point that does not hold two numbers is left out rather than trusted.
-sf::VertexArray parseStroke(const std::wstring& line)
-{
-    sf::VertexArray stroke(sf::LineStrip);
-    for (const auto& point : split(line, L';'))
-    {
-        const auto coordinates = split(point, L',');
-        int x = 0;
-        int y = 0;
-        if (coordinates.size() >= 2 && parseInt(coordinates[0], x) && parseInt(coordinates[1], y))
-            stroke.append(sf::Vertex(sf::Vector2f(static_cast<float>(x), static_cast<float>(y))));
-    }
-    return stroke;
-}
-
-} // namespace
 
 KanjiManager* KanjiManager::instance = nullptr;
 
@@ -86,25 +37,8 @@ void KanjiManager::load()
 
 void KanjiManager::readKanjiText(int grade)
 {
-    std::wistringstream text(kanjiTexts[grade]);
-    std::wstring line;
-    // The end of the text stops the reader as well as "#": a text that lost
-    // its end mark must not hang the start.
-    while (std::getline(text, line) && line != L"#")
+    for (const Kanji& record : readKanjiRecords(kanjiTexts[grade], grade))
     {
-        Kanji record;
-        record.setGrade(grade);
-        record.setCharacter(line);
-        std::wstring meaning;
-        std::getline(text, meaning);
-        record.setMeaning(meaning);
-        record.setOnyomi(readLinesUntil(text, L""));
-        record.setKunyomi(readLinesUntil(text, kanjiRecordEnd));
-        record.setMeaningScore(-1);
-        record.setKunyomiScore(-1);
-        record.setOnyomiScore(-1);
-        record.setDrawingScore(-1);
-
         const std::uint64_t key = hashString(record.getCharacter());
         const auto stored = kanji.find(key);
         if (stored == kanji.end())
@@ -163,21 +97,8 @@ void KanjiManager::readProgress(int grade)
 
 void KanjiManager::readStrokeText(int grade)
 {
-    std::wistringstream text(strokeTexts[grade]);
-    std::wstring line;
-    while (std::getline(text, line) && line != L"#")
-    {
-        Kanji& record = kanji[hashString(line)];
-        std::vector<sf::VertexArray> strokes;
-        while (std::getline(text, line) && !line.empty())
-        {
-            // A line without a single valid point is no stroke anyone could draw.
-            sf::VertexArray stroke = parseStroke(line);
-            if (stroke.getVertexCount() > 0)
-                strokes.push_back(stroke);
-        }
-        record.setStrokes(strokes);
-    }
+    for (const StrokeRecord& record : readStrokeRecords(strokeTexts[grade]))
+        kanji[hashString(record.character)].setStrokes(record.strokes);
 }
 
 void KanjiManager::shuffleLists(int grade)

@@ -61,6 +61,27 @@ bool parseNumber(const std::string& line, bool allowMinus, long long minimum, un
     return true;
 }
 
+// The line as it stands in the file, between quotes; bytes outside printable
+// ASCII (the file holds nothing else) are shown as \xNN so none vanish.
+std::string shownLine(const std::string& line)
+{
+    std::string shown = "\"";
+    for (const unsigned char c : line)
+    {
+        if (c >= 0x20 && c < 0x7f)
+        {
+            shown += static_cast<char>(c);
+        }
+        else
+        {
+            char escape[5];
+            std::snprintf(escape, sizeof escape, "\\x%02X", c);
+            shown += escape;
+        }
+    }
+    return shown + "\"";
+}
+
 bool readLine(std::ifstream& in, std::string& line)
 {
     if (!std::getline(in, line))
@@ -123,7 +144,7 @@ ProgressFile::Status ProgressFile::read(std::vector<ProgressRecord>& records) co
         unsigned long long unsignedValue = 0;
         if (!parseNumber(line, false, 0, std::numeric_limits<std::uint64_t>::max(), signedValue, unsignedValue))
         {
-            reportDamage(lineNumber, "expected a key, found \"" + line + "\"");
+            reportDamage(lineNumber, "expected a key, found " + shownLine(line));
             return Status::Read;
         }
         record.key = unsignedValue;
@@ -140,7 +161,7 @@ ProgressFile::Status ProgressFile::read(std::vector<ProgressRecord>& records) co
                              static_cast<unsigned long long>(std::numeric_limits<int>::max()), signedValue,
                              unsignedValue))
             {
-                reportDamage(lineNumber, "expected a score, found \"" + line + "\"");
+                reportDamage(lineNumber, "expected a score, found " + shownLine(line));
                 return Status::Read;
             }
             int score = static_cast<int>(signedValue);

@@ -4,14 +4,19 @@
 #include "widgets/Diagnostics.hpp"
 #include "widgets/Helpers.hpp"
 
+#include <algorithm>
 #include <codecvt>
+#include <cstdint>
 #include <fstream>
+#include <iterator>
 #include <locale>
 #include <map>
 #include <memory>
 #include <set>
+#include <sstream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -46,17 +51,99 @@ int gradeOf(const std::wstring& word)
     }
     return grade;
 }
+
+// The bytes of the UTF-8 sequence a byte starts, 0 for one that starts none.
+std::size_t sequenceLength(unsigned char lead)
+{
+    if (lead < 0x80)
+        return 1;
+    if (lead < 0xC2)
+        return 0;
+    if (lead < 0xE0)
+        return 2;
+    if (lead < 0xF0)
+        return 3;
+    return lead < 0xF5 ? 4 : 0;
+}
+
+// The input decoded up to its last full line before the first byte that
+// breaks strict UTF-8 (shortest forms, no surrogates, nothing past U+10FFFF);
+// false when there is such a byte. Decoded here rather than by the locale,
+// whose converter lets a bad sequence resume after a zero byte.
+bool decodeUtf8(const std::string& bytes, std::wstring& text)
+{
+    text.clear();
+    text.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size();)
+    {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        const std::size_t length = sequenceLength(lead);
+        bool valid = length > 0 && i + length <= bytes.size();
+        std::uint32_t code = length == 1 ? lead : lead & (0x7Fu >> length);
+        for (std::size_t k = 1; valid && k < length; ++k)
+        {
+            const auto next = static_cast<unsigned char>(bytes[i + k]);
+            valid = (next & 0xC0) == 0x80;
+            code = (code << 6) | (next & 0x3F);
+        }
+        if (!valid || (length == 3 && code < 0x800) || (length == 4 && code < 0x10000) ||
+            (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)
+        {
+            // A line cut short by a bad byte is no line: it might even read "#".
+            const auto lastBreak = text.rfind(L'\n');
+            text.erase(lastBreak == std::wstring::npos ? 0 : lastBreak + 1);
+            return false;
+        }
+        text.push_back(static_cast<wchar_t>(code));
+        i += length;
+    }
+    return true;
+}
 } // namespace
 
-void splitWordFile()
+bool splitWordFile()
 {
     // Nothing is ever written to the input, so reading it is all it needs.
-    std::wifstream input(inputPath);
+    std::ifstream input(inputPath, std::ios::binary);
     if (!input.is_open())
         Diagnostics::fatal(std::string("ERROR: file ") + inputPath + " not found");
-    const std::locale utf8 = utf8Locale();
-    input.imbue(utf8);
+    const std::string bytes{std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>()};
+    std::wstring decoded;
+    const bool wellFormed = decodeUtf8(bytes, decoded);
 
+    // Everything is read before any output is opened, so that input which is
+    // not UTF-8 is refused whole instead of cutting the outputs short.
+    std::wistringstream text(decoded);
+    std::vector<std::vector<std::wstring>> kept;
+    std::set<std::wstring> seen;
+    std::wstring line;
+    bool endMarkFound = false;
+    // The end of the input counts as its end mark "#".
+    while (std::getline(text, line))
+    {
+        if (line == L"#")
+        {
+            endMarkFound = true;
+            break;
+        }
+        // A repetition: its reading, meaning and separator go nowhere.
+        const bool repeated = !seen.insert(line).second;
+        std::vector<std::wstring> record{line};
+        for (int rest = 0; rest < 3 && std::getline(text, line); ++rest)
+            record.push_back(line);
+        if (!repeated)
+            kept.push_back(std::move(record));
+    }
+    // Bad bytes after the end mark are never read, as before.
+    if (!wellFormed && !endMarkFound)
+    {
+        const auto badLine = std::count(decoded.begin(), decoded.end(), L'\n') + 1;
+        Diagnostics::error(std::string("ERROR: ") + inputPath + " line " + std::to_string(badLine) +
+                           " is not valid UTF-8; nothing was written");
+        return false;
+    }
+
+    const std::locale utf8 = utf8Locale();
     std::wofstream newWords;
     newWords.imbue(utf8);
     newWords.open("files/newWords.txt");
@@ -68,26 +155,13 @@ void splitWordFile()
         file.open("files/JLPTN" + std::to_string(grade) + "words.txt");
     }
 
-    std::set<std::wstring> seen;
-    std::wstring line;
-    // The end of the input counts as its end mark "#".
-    while (std::getline(input, line) && line != L"#")
+    for (const auto& record : kept)
     {
-        if (!seen.insert(line).second)
+        std::wofstream& gradeFile = gradeFiles[gradeOf(record.front())];
+        for (const std::wstring& recordLine : record)
         {
-            // A repetition: its reading, meaning and separator go nowhere.
-            for (int rest = 0; rest < 3 && std::getline(input, line); ++rest)
-            {
-            }
-            continue;
-        }
-        std::wofstream& gradeFile = gradeFiles[gradeOf(line)];
-        newWords << line << L"\n";
-        gradeFile << line << L"\n";
-        for (int rest = 0; rest < 3 && std::getline(input, line); ++rest)
-        {
-            newWords << line << L"\n";
-            gradeFile << line << L"\n";
+            newWords << recordLine << L"\n";
+            gradeFile << recordLine << L"\n";
         }
     }
 
@@ -97,6 +171,6 @@ void splitWordFile()
         file << L"#";
         file.close();
     }
-    input.close();
     newWords.close();
+    return true;
 }

@@ -2,11 +2,10 @@
 
 #include "study/KeyShuffle.hpp"
 #include "study/ProgressFile.hpp"
+#include "study/TeachingTextReaders.hpp"
 #include "study/TeachingTexts.hpp"
 #include "widgets/Diagnostics.hpp"
 #include "widgets/Helpers.hpp"
-
-#include <sstream>
 
 WordManager* WordManager::instance = nullptr;
 
@@ -49,31 +48,14 @@ void WordManager::load()
 
 void WordManager::parseWordText(int grade)
 {
-    std::wistringstream text(wordTexts[grade]);
-    std::wstring line;
-    // The text should end with "#"; its plain end stops the reading as well.
-    while (std::getline(text, line) && line != L"#")
+    for (const Word& word : readWordRecords(wordTexts[grade], grade))
     {
-        Word word;
-        word.setGrade(grade);
-        word.setWord(line);
-        std::wstring reading;
-        std::wstring meaning;
-        std::wstring separator;
-        if (!std::getline(text, reading) || !std::getline(text, meaning))
-            break;
-        std::getline(text, separator);
-        word.setReading(reading);
-        word.setMeaning(meaning);
-        word.setReadingScore(-1);
-        word.setMeaningScore(-1);
-
-        const std::uint64_t key = hashString(line);
+        const std::uint64_t key = hashString(word.getWord());
         const auto stored = words.find(key);
         if (stored == words.end())
             newWords[grade].push_back(key);
         else
-            Diagnostics::warning(L"WARNING: Found hash collision between words " + meaning + L" and " +
+            Diagnostics::warning(L"WARNING: Found hash collision between words " + word.getMeaning() + L" and " +
                                  stored->second.getMeaning() + L" (" + std::to_wstring(key) + L")");
         words[key] = word;
     }

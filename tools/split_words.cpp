@@ -5,6 +5,5 @@
 
 int main()
 {
-    splitWordFile();
-    return 0;
+    return splitWordFile() ? 0 : 1;
 }

@@ -46,6 +46,9 @@ start_game() {
     # openbox may hold back focus from a window that appears right after
     # other input, and then eats the first click's release.
     timeout 5 xdotool windowactivate --sync "$window" || fail "cannot activate the window"
+    # A slow build (the sanitized one) may map the window well before its
+    # first frame, and input sent before then can be lost.
+    [ "$(await_screen 0 20)" = 0 ] || fail "the game does not open on the menu"
     sleep 1 # the first frames
 }
 

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cwchar>
+#include <cwctype>
+#include <map>
 #include <set>
 #include <sstream>
 #include <vector>
@@ -106,14 +108,18 @@ TEST(TeachingTexts, KanjiRecordsAreWellFormedAndMatchTheStrokeRecords)
     ASSERT_EQ(strokes.size(), 103u);
 
     std::set<std::wstring> meanings;
+    std::set<std::uint64_t> keys;
     std::size_t strokeCount = 0;
     for (std::size_t i = 0; i < kanji.size(); ++i)
     {
         const auto& record = kanji[i];
         EXPECT_EQ(record.character.size(), 1u);
+        EXPECT_TRUE(keys.insert(hashString(record.character)).second) << "repeated kanji key";
         EXPECT_EQ(strokes[i].first, record.character) << "record " << i;
         ASSERT_GE(record.lines.size(), 3u);
         EXPECT_TRUE(meanings.insert(record.lines[0]).second) << "repeated meaning";
+        EXPECT_LE(record.lines[0].size(), 20u);
+        EXPECT_TRUE(std::iswupper(record.lines[0][0])) << "meaning of record " << i;
         EXPECT_NE(record.lines[1], L"") << "kanji without on reading";
         EXPECT_EQ(std::count(record.lines.begin(), record.lines.end(), L""), 1);
 
@@ -123,6 +129,8 @@ TEST(TeachingTexts, KanjiRecordsAreWellFormedAndMatchTheStrokeRecords)
         {
             const auto points = pointsOf(line);
             EXPECT_GE(points.size(), 2u) << "bad stroke line of record " << i;
+            EXPECT_LE(points.size(), 23u) << "record " << i;
+            // The board is 230 px square around its centre.
             for (const auto& point : points)
                 EXPECT_TRUE(std::labs(point.first) <= 110 && std::labs(point.second) <= 110);
         }
@@ -131,8 +139,17 @@ TEST(TeachingTexts, KanjiRecordsAreWellFormedAndMatchTheStrokeRecords)
 
     EXPECT_EQ(kanji.front().character, L"一");
     EXPECT_EQ(kanji.front().lines, (std::vector<std::wstring>{L"One", L"イチ", L"イツ", L"", L"ひと"}));
+    const auto recordOf = [&kanji](const std::wstring& character) {
+        return std::find_if(kanji.begin(), kanji.end(), [&](const KanjiRecord& r) { return r.character == character; })
+            ->lines;
+    };
+    EXPECT_EQ(recordOf(L"下"), (std::vector<std::wstring>{L"Below", L"カ", L"ゲ", L"", L"お", L"くだ", L"さ", L"した",
+                                                          L"しも", L"もと"}));
+    EXPECT_EQ(recordOf(L"万"), (std::vector<std::wstring>{L"Ten thousand", L"マン", L"バン", L""}));
+    EXPECT_EQ(recordOf(L"分"), (std::vector<std::wstring>{L"Part, minute of time", L"ブン", L"ブ", L"フン", L"", L"わ"}));
     EXPECT_EQ(kanji.back().character, L"聞");
-    EXPECT_EQ(strokes.back().second.size(), 14u);
+    for (std::size_t i = 99; i < 103; ++i)
+        EXPECT_EQ(strokes[i].second.size(), 14u) << "record " << i;
     EXPECT_EQ(strokes.front().second, std::vector<std::wstring>{
         L"-92,6;-80,4;-71,3;-57,0;-42,-2;-29,-2;-16,-3;-7,-4;1,-4;12,-5;"
         L"23,-6;33,-6;41,-6;52,-5;63,-6;72,-5;81,-4;87,-3;89,-1;"});
@@ -144,13 +161,32 @@ TEST(TeachingTexts, WordRecordsHaveDistinctKeysAndReadings)
     ASSERT_EQ(lines.size(), 294u * 4);
     std::set<std::uint64_t> keys;
     std::set<std::wstring> readings;
+    std::map<std::wstring, std::vector<std::wstring>> wordsByMeaning;
     for (std::size_t i = 0; i < lines.size(); i += 4)
     {
+        wordsByMeaning[lines[i + 2]].push_back(lines[i]);
         EXPECT_TRUE(keys.insert(hashString(lines[i])).second) << "key collision at line " << i;
         EXPECT_TRUE(readings.insert(lines[i + 1]).second) << "repeated reading at line " << i;
         EXPECT_FALSE(lines[i + 2].empty());
         EXPECT_EQ(lines[i + 3], separator);
     }
+    // Only these meanings are shared, and only by these words.
+    const std::map<std::wstring, std::vector<std::wstring>> shared = {
+        {L"Sky", {L"上空", L"天", L"空中", L"空"}}, {L"Master", {L"名人", L"名手"}},
+        {L"To rise", {L"上がる", L"高まる"}},       {L"To descend", {L"下る", L"下りる"}},
+        {L"Money", {L"金子", L"金"}},               {L"Boy", {L"少年", L"一男"}},
+        {L"Space", {L"空間", L"間"}},               {L"To talk", {L"話す", L"語らう"}},
+        {L"New", {L"新しい", L"新た"}}};
+    for (const auto& [meaning, words] : wordsByMeaning)
+    {
+        if (words.size() > 1)
+        {
+            EXPECT_EQ(shared.count(meaning) ? shared.at(meaning) : std::vector<std::wstring>{}, words) << "meaning";
+        }
+    }
+    for (const auto& [meaning, words] : shared)
+        EXPECT_EQ(wordsByMeaning[meaning], words);
+
     EXPECT_EQ(std::vector<std::wstring>(lines.begin(), lines.begin() + 3),
               (std::vector<std::wstring>{L"十一月", L"じゅういちがつ", L"November"}));
     EXPECT_EQ(std::vector<std::wstring>(lines.end() - 4, lines.end() - 1),

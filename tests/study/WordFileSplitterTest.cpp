@@ -78,3 +78,35 @@ TEST(WordFileSplitter, MissingInputEndsWithAnErrorAndTouchesNothing)
     EXPECT_EQ(TestDirectory::readFile("files/newWords.txt"), "old");
     EXPECT_FALSE(std::filesystem::exists("files/JLPTN5words.txt"));
 }
+
+TEST(WordFileSplitter, InputThatIsNotUtf8IsRefusedAndReplacesNothing)
+{
+    // Reading used to stop silently at the bad byte, leaving every output cut
+    // short there and ending with a half record.
+    TestDirectory directory;
+    std::filesystem::create_directory("files");
+    TestDirectory::writeFile("files/newWords.txt", "old");
+    TestDirectory::writeFile("files/words.txt", up + "下\n\xff\nDown\nーーーー\n" + that + "#");
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(splitWordFile());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "ERROR: files/words.txt line 6 is not valid UTF-8; nothing was written\n");
+    EXPECT_EQ(TestDirectory::readFile("files/newWords.txt"), "old");
+    EXPECT_FALSE(std::filesystem::exists("files/JLPTN5words.txt"));
+
+    // So is input that ends inside a character, and a sequence broken by a
+    // zero byte, which the locale's converter used to join across it.
+    for (const std::string& bad : {up + "\xe4\xb8", up + std::string("\xea\0\x94\x94\n", 5)})
+    {
+        TestDirectory::writeFile("files/words.txt", bad);
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(splitWordFile());
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  "ERROR: files/words.txt line 5 is not valid UTF-8; nothing was written\n");
+        EXPECT_FALSE(std::filesystem::exists("files/JLPTN5words.txt"));
+    }
+
+    // Whatever follows the end mark is never read.
+    split(up + "#\n\xff");
+    EXPECT_EQ(TestDirectory::readFile("files/newWords.txt"), up + "#");
+}

@@ -9,10 +9,11 @@
 
 namespace fs = std::filesystem;
 
-TestDirectory::TestDirectory(bool withSaveFolder)
+TestDirectory::TestDirectory(bool withSaveFolder, const std::string& parent)
 {
     previous = fs::current_path().string();
-    std::string pattern = (fs::temp_directory_path() / "inkwright-test-XXXXXX").string();
+    const fs::path base = parent.empty() ? fs::temp_directory_path() : fs::path(parent);
+    std::string pattern = (base / "inkwright-test-XXXXXX").string();
     if (!::mkdtemp(pattern.data()))
         throw std::runtime_error("cannot create a temporary directory");
     directory = pattern;

@@ -1,14 +1,15 @@
 #pragma once
 // A fresh temporary working directory for one test, with the game's
 // sprites/, fonts/ and sounds/ linked in. The previous working directory
-// comes back when the object goes away.
+// comes back when the object goes away. It is made in the system's temporary
+// folder unless a parent folder is given.
 
 #include <string>
 
 class TestDirectory
 {
 public:
-    explicit TestDirectory(bool withSaveFolder = true);
+    explicit TestDirectory(bool withSaveFolder = true, const std::string& parent = "");
     ~TestDirectory();
     TestDirectory(const TestDirectory&) = delete;
     TestDirectory& operator=(const TestDirectory&) = delete;
