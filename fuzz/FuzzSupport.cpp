@@ -102,8 +102,9 @@ void enterScratchDirectory()
 
 void silenceWarnings()
 {
-    static NullBuffer nowhere;
-    std::cerr.rdbuf(&nowhere);
+    // Never destroyed: std::cerr is flushed after static objects are gone.
+    static NullBuffer* const nowhere = new NullBuffer;
+    std::cerr.rdbuf(nowhere);
 }
 
 void require(bool holds, const char* property)
