@@ -30,21 +30,10 @@ namespace
 {
 using Files = std::map<std::string, std::string>;
 
-std::vector<std::string> progressPaths()
-{
-    std::vector<std::string> paths;
-    for (int grade = 1; grade <= 5; ++grade)
-    {
-        paths.push_back(ProgressFile::kanjiPath(grade));
-        paths.push_back(ProgressFile::wordPath(grade));
-    }
-    return paths;
-}
-
 Files progressFiles()
 {
     Files files;
-    for (const auto& path : progressPaths())
+    for (const auto& path : StorePlayer::progressPaths())
         files[path] = TestDirectory::readFile(path);
     return files;
 }
@@ -110,7 +99,7 @@ void expectRefusedSave(const std::function<void()>& underFault, const std::strin
     underFault();
     EXPECT_EQ(stderrOf(saveBoth), warnings(reason));
     EXPECT_EQ(progressFiles(), loaded);
-    for (const auto& path : progressPaths())
+    for (const auto& path : StorePlayer::progressPaths())
         EXPECT_FALSE(fs::exists(path + ".tmp")) << path;
 }
 } // namespace

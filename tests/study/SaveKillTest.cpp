@@ -5,6 +5,7 @@
 // loads it silently.
 
 #include "study/ProgressFile.hpp"
+#include "support/StorePlayer.hpp"
 #include "support/TestDirectory.hpp"
 
 #include <gtest/gtest.h>
@@ -31,22 +32,11 @@ using Files = std::map<std::string, std::string>;
 const char* const saveLoop = INKWRIGHT_SAVE_LOOP;
 const int killRounds = INKWRIGHT_KILL_ROUNDS;
 
-std::vector<std::string> progressPaths()
-{
-    std::vector<std::string> paths;
-    for (int grade = 1; grade <= 5; ++grade)
-    {
-        paths.push_back(ProgressFile::kanjiPath(grade));
-        paths.push_back(ProgressFile::wordPath(grade));
-    }
-    return paths;
-}
-
 // The progress files under a folder; a missing one reads as "(missing)".
 Files progressFiles(const fs::path& folder)
 {
     Files files;
-    for (const auto& path : progressPaths())
+    for (const auto& path : StorePlayer::progressPaths())
         files[path] = fs::exists(folder / path) ? TestDirectory::readFile((folder / path).string()) : "(missing)";
     return files;
 }

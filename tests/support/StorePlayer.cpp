@@ -2,6 +2,7 @@
 
 #include "study/Exercise.hpp"
 #include "study/KanjiManager.hpp"
+#include "study/ProgressFile.hpp"
 #include "study/WordManager.hpp"
 
 #include <cstdlib>
@@ -60,4 +61,15 @@ void StorePlayer::play(int steps) const
 {
     for (int i = 0; i < steps; ++i)
         step();
+}
+
+std::vector<std::string> StorePlayer::progressPaths()
+{
+    std::vector<std::string> paths;
+    for (int grade = 1; grade <= 5; ++grade)
+    {
+        paths.push_back(ProgressFile::kanjiPath(grade));
+        paths.push_back(ProgressFile::wordPath(grade));
+    }
+    return paths;
 }
