@@ -88,6 +88,7 @@ private:
     // Laying out the next exercise or the help card.
     void showNextExercise(Button& levelButton);
     void onHelpReleased(Button& levelButton);
+    void showWordCard(const std::wstring& meaning, const std::wstring& reading);
     void showKanjiCard(const std::wstring& meaning, const std::set<std::wstring>& kunyomi,
                        const std::set<std::wstring>& onyomi);
     void showPractice(const std::vector<sf::VertexArray>& strokes);

@@ -105,6 +105,12 @@ void MainWindow::layOutOptions(std::list<Button>& buttons, const std::set<std::w
     }
 }
 
+void MainWindow::showWordCard(const std::wstring& meaning, const std::wstring& reading)
+{
+    wordMeaningSign.setText(meaning, false);
+    wordReadingSign.setText(reading, false);
+}
+
 void MainWindow::showKanjiCard(const std::wstring& meaning, const std::set<std::wstring>& kunyomi,
                                const std::set<std::wstring>& onyomi)
 {
@@ -166,8 +172,7 @@ void MainWindow::showNextExercise(Button& levelButton)
         break;
     case ExerciseType::NewWordInfo:
         continueButton.resetRaise();
-        wordMeaningSign.setText(e.getMeaning(), false);
-        wordReadingSign.setText(e.getReading(), false);
+        showWordCard(e.getMeaning(), e.getReading());
         break;
     case ExerciseType::DrawingPractice:
         showPractice(e.getStrokes());
@@ -192,8 +197,7 @@ void MainWindow::onHelpReleased(Button& levelButton)
     case ExerciseType::NewWordInfo:
         if (previous != ExerciseType::NewWordInfo)
             continueButton.resetRaise();
-        wordMeaningSign.setText(e.getMeaning(), false);
-        wordReadingSign.setText(e.getReading(), false);
+        showWordCard(e.getMeaning(), e.getReading());
         break;
     case ExerciseType::DrawingPractice:
         showPractice(e.getStrokes());
