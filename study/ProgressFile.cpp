@@ -19,45 +19,49 @@ std::wstring widen(const std::string& text)
 }
 
 // Reads a number the way the standard conversions do (leading blanks, an
-// optional sign, digits, anything after them ignored) and refuses what they
-// would refuse: no digits, or a value beyond the target type.
-bool parseNumber(const std::string& line, bool allowMinus, long long minimum, unsigned long long maximum,
-                 long long& signedValue, unsigned long long& unsignedValue)
+// optional sign, digits, anything after them ignored); false for no digits
+// or more than 64 bits of them.
+bool parseNumber(const std::string& line, bool& negative, unsigned long long& magnitude)
 {
     std::size_t i = 0;
     while (i < line.size() && std::isspace(static_cast<unsigned char>(line[i])))
         ++i;
-    bool negative = false;
+    negative = false;
     if (i < line.size() && (line[i] == '+' || line[i] == '-'))
-    {
-        negative = line[i] == '-';
-        if (negative && !allowMinus)
-            return false;
-        ++i;
-    }
+        negative = line[i++] == '-';
     if (i == line.size() || !std::isdigit(static_cast<unsigned char>(line[i])))
         return false;
-    unsigned long long value = 0;
+    magnitude = 0;
     for (; i < line.size() && std::isdigit(static_cast<unsigned char>(line[i])); ++i)
     {
         const unsigned digit = static_cast<unsigned>(line[i] - '0');
-        if (value > (std::numeric_limits<unsigned long long>::max() - digit) / 10)
+        if (magnitude > (std::numeric_limits<unsigned long long>::max() - digit) / 10)
             return false;
-        value = value * 10 + digit;
+        magnitude = magnitude * 10 + digit;
     }
-    if (negative)
-    {
-        if (value > static_cast<unsigned long long>(-(minimum + 1)) + 1)
-            return false;
-        signedValue = -static_cast<long long>(value - 1) - 1;
-    }
-    else
-    {
-        if (value > maximum)
-            return false;
-        signedValue = static_cast<long long>(value);
-    }
-    unsignedValue = value;
+    return true;
+}
+
+// A key as the unsigned conversion reads it: a minus wraps the value, so
+// "-5" names an unknown key instead of damaging the file.
+bool parseKey(const std::string& line, std::uint64_t& key)
+{
+    bool negative = false;
+    unsigned long long magnitude = 0;
+    if (!parseNumber(line, negative, magnitude))
+        return false;
+    key = negative ? 0 - magnitude : magnitude;
+    return true;
+}
+
+bool parseScore(const std::string& line, int& score)
+{
+    bool negative = false;
+    unsigned long long magnitude = 0;
+    if (!parseNumber(line, negative, magnitude) ||
+        magnitude > static_cast<unsigned long long>(std::numeric_limits<int>::max()) + (negative ? 1 : 0))
+        return false;
+    score = negative ? static_cast<int>(-static_cast<long long>(magnitude)) : static_cast<int>(magnitude);
     return true;
 }
 
@@ -140,14 +144,11 @@ ProgressFile::Status ProgressFile::read(std::vector<ProgressRecord>& records) co
             return Status::Read;
 
         ProgressRecord record;
-        long long signedValue = 0;
-        unsigned long long unsignedValue = 0;
-        if (!parseNumber(line, false, 0, std::numeric_limits<std::uint64_t>::max(), signedValue, unsignedValue))
+        if (!parseKey(line, record.key))
         {
             reportDamage(lineNumber, "expected a key, found " + shownLine(line));
             return Status::Read;
         }
-        record.key = unsignedValue;
 
         for (std::size_t s = 0; s < scoresPerRecord; ++s)
         {
@@ -157,14 +158,12 @@ ProgressFile::Status ProgressFile::read(std::vector<ProgressRecord>& records) co
                 reportDamage(lineNumber, "the file ends in the middle of a record");
                 return Status::Read;
             }
-            if (!parseNumber(line, true, std::numeric_limits<int>::min(),
-                             static_cast<unsigned long long>(std::numeric_limits<int>::max()), signedValue,
-                             unsignedValue))
+            int score = 0;
+            if (!parseScore(line, score))
             {
                 reportDamage(lineNumber, "expected a score, found " + shownLine(line));
                 return Status::Read;
             }
-            int score = static_cast<int>(signedValue);
             if (score < -1 || score > 100)
             {
                 const int clamped = score < -1 ? -1 : 100;

@@ -171,9 +171,13 @@ TEST(KanjiStore, DuplicateKeyMovesOnceAndLaterScoresWin)
 TEST(KanjiStore, UnknownSavedKeyIsWarnedAboutAndNotWrittenBack)
 {
     TestDirectory directory;
-    TestDirectory::writeFile(grade5Path, progressRecord(12345, 10, 20, 30, 40) + progressRecord(19968, 5, 6, 7, 8) + "#");
+    // A hand-edited "-5" is read as the unsigned conversion reads it, and reading goes on.
+    TestDirectory::writeFile(grade5Path, progressRecord(12345, 10, 20, 30, 40) + "-5\n1\n1\n1\n1\n" +
+                                             progressRecord(19968, 5, 6, 7, 8) + "#");
     const std::string errors = stderrOf([] { KanjiManager::getInstance(); });
-    EXPECT_EQ(errors, "WARNING: In grade 5 found saved data for kanji with hash code 12345 but no kanji was found\n");
+    EXPECT_EQ(errors, "WARNING: In grade 5 found saved data for kanji with hash code 12345 but no kanji was found\n"
+                      "WARNING: In grade 5 found saved data for kanji with hash code 18446744073709551611 but no "
+                      "kanji was found\n");
     auto* store = KanjiManager::getInstance();
     EXPECT_EQ(store->countKanji(5), 103);
     EXPECT_EQ(store->getKanji(12345).getMeaningScore(), 10);

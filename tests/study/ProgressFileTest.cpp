@@ -47,6 +47,10 @@ TEST(ProgressFile, WritesAndReadsTheLayout)
     EXPECT_EQ(records[0].key, 42u);
     EXPECT_EQ(records[0].scores, (std::vector<int>{5, -1}));
     EXPECT_TRUE(readAll("#").empty());
+    // A minus wraps a key as the unsigned conversion does: an unknown key, not damage.
+    records = readAll("-5\n1\n2\n#");
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].key, 18446744073709551611u);
 }
 
 TEST(ProgressFile, WindowsLineEnds)
@@ -84,7 +88,7 @@ TEST(ProgressFile, DamageKeepsEarlierRecordsAndACopy)
         {"1\n2\n3\n\xe4\xb8\x8a\xff\t\n4\n5\n#", 1, "line 4: expected a key, found \"\\xE4\\xB8\\x8A\\xFF\\x09\""},
         {"1\n2\n3\n4\n5\nfive\n#", 1, "line 6: "},
         {"1\n2\n3\n4\n5\n99999999999\n#", 1, "line 6: "},
-        {"1\n2\n3\n-4\n5\n6\n#", 1, "line 4: "},
+        {"1\n2\n3\n- 4\n5\n6\n#", 1, "line 4: "},
         {"1\n2\n3\n4\n5\n6\n", 2, "line 7: "},
         {"1\n2\n3\n4\n5\n", 1, "line 6: "},
         {"1\n2\n3\n4\n5", 1, "line 6: "},
