@@ -6,9 +6,11 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <set>
 #include <unistd.h>
 
 namespace
@@ -86,6 +88,37 @@ std::string shownLine(const std::string& line)
     return shown + "\"";
 }
 
+// Files found but not readable in this run: their progress was never loaded.
+std::set<std::string>& notLoaded()
+{
+    static std::set<std::string> paths;
+    return paths;
+}
+
+// Where a path leads after every link, even to a target not yet made.
+std::filesystem::path finalTarget(std::filesystem::path path)
+{
+    std::error_code error;
+    for (int hops = 0; hops < 40 && std::filesystem::is_symlink(path, error); ++hops)
+    {
+        const std::filesystem::path next = std::filesystem::read_symlink(path, error);
+        if (error)
+            break;
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    return path;
+}
+
+int syncFolderOnDisk(const std::string& folder)
+{
+    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0)
+        return errno;
+    const int result = ::fsync(descriptor) == 0 ? 0 : errno;
+    ::close(descriptor);
+    return result;
+}
+
 bool readLine(std::ifstream& in, std::string& line)
 {
     if (!std::getline(in, line))
@@ -95,6 +128,8 @@ bool readLine(std::ifstream& in, std::string& line)
     return true;
 }
 } // namespace
+
+int (*ProgressFile::syncFolder)(const std::string& folder) = syncFolderOnDisk;
 
 ProgressFile::ProgressFile(std::string path, std::size_t scoresPerRecord)
     : path(std::move(path)), scoresPerRecord(scoresPerRecord)
@@ -127,6 +162,7 @@ ProgressFile::Status ProgressFile::read(std::vector<ProgressRecord>& records) co
     {
         Diagnostics::warning(L"WARNING: could not read " + widen(path) + L": " + widen(std::strerror(errno)) +
                              L"; its progress is not loaded");
+        notLoaded().insert(path);
         return Status::Unreadable;
     }
 
@@ -190,26 +226,36 @@ void ProgressFile::reportDamage(std::size_t line, const std::string& what) const
                          L"; using the progress read before it (" + kept + L")");
 }
 
-bool ProgressFile::write(const std::vector<ProgressRecord>& records) const
+bool ProgressFile::replace(const std::vector<ProgressRecord>& records, std::string& folder) const
 {
-    const std::filesystem::path target(path);
+    std::string temporary;
+    auto fail = [&](const std::string& reason) {
+        if (!temporary.empty())
+            std::remove(temporary.c_str());
+        Diagnostics::warning(L"WARNING: could not write " + widen(path) + L": " + widen(reason) +
+                             L"; its progress is not saved and the file is left as it was");
+        return false;
+    };
+
+    // Its progress was never loaded: replacing it would throw that away.
+    if (notLoaded().count(path))
+        return fail("it could not be read at start");
+
+    // Through a link the target is replaced, so the link stays; the temporary
+    // file goes beside the target so that the rename stays atomic.
+    const std::filesystem::path target = finalTarget(path);
     std::error_code error;
     if (target.has_parent_path())
         std::filesystem::create_directories(target.parent_path(), error);
 
-    const std::string temporary = path + ".tmp";
-    auto fail = [&](const std::string& reason) {
-        std::remove(temporary.c_str());
-        Diagnostics::warning(L"WARNING: could not write " + widen(path) + L": " + widen(reason) +
-                             L"; its previous content is left as it was");
-        return false;
-    };
+    // A file that refuses writing is left exactly as the learner set it.
+    const int existing = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (existing >= 0)
+        ::close(existing);
+    else if (errno != ENOENT)
+        return fail(std::strerror(errno));
 
-    // A file that could not be read was not loaded: replacing it would throw
-    // away the progress it holds.
-    if (std::filesystem::exists(target, error) && !std::ifstream(path, std::ios::binary).is_open())
-        return fail("the existing file cannot be read");
-
+    temporary = target.string() + ".tmp";
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
     if (!file)
         return fail(std::strerror(errno));
@@ -228,7 +274,38 @@ bool ProgressFile::write(const std::vector<ProgressRecord>& records) const
     if (std::fclose(file) != 0 || !ok)
         return fail(std::strerror(ok ? errno : savedErrno));
 
-    if (std::rename(temporary.c_str(), path.c_str()) != 0)
+    if (std::rename(temporary.c_str(), target.c_str()) != 0)
         return fail(std::strerror(errno));
+    folder = target.has_parent_path() ? target.parent_path().string() : ".";
     return true;
+}
+
+bool ProgressFile::write(const std::vector<ProgressRecord>& records) const
+{
+    std::string folder;
+    if (!replace(records, folder))
+        return false;
+    syncFolders({folder});
+    return true;
+}
+
+void ProgressFile::writeAll(const Batch& files)
+{
+    std::set<std::string> folders;
+    for (const auto& [file, records] : files)
+    {
+        std::string folder;
+        if (file.replace(records, folder))
+            folders.insert(folder);
+    }
+    syncFolders(folders);
+}
+
+// The renames are only durable once their folder is on disk too.
+void ProgressFile::syncFolders(const std::set<std::string>& folders)
+{
+    for (const std::string& folder : folders)
+        if (const int error = syncFolder(folder))
+            Diagnostics::warning(L"WARNING: could not sync the folder " + widen(folder) + L": " +
+                                 widen(std::strerror(error)) + L"; the last save may be lost on a power cut");
 }

@@ -125,17 +125,23 @@ TEST(ProgressFile, FailedWriteLeavesTheOldFile)
     EXPECT_EQ(TestDirectory::readFile(path), "1\n2\n3\n#");
 }
 
-TEST(ProgressFile, ReadOnlyFileIsRead)
+TEST(ProgressFile, ReadOnlyFileIsReadAndNeverReplaced)
 {
     TestDirectory directory;
+    const PermissionBits bits;
     TestDirectory::writeFile(path, "1\n2\n3\n#");
     fs::permissions(path, fs::perms::owner_read);
     std::vector<ProgressRecord> records;
     EXPECT_EQ(ProgressFile(path, 2).read(records), ProgressFile::Status::Read);
     EXPECT_EQ(records.size(), 1u);
+    const std::string errors = stderrOf([&] { EXPECT_FALSE(ProgressFile(path, 2).write({{9, {9, 9}}})); });
+    EXPECT_EQ(errors, "WARNING: could not write " + path +
+                          ": Permission denied; its progress is not saved and the file is left as it was\n");
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read);
+    EXPECT_EQ(TestDirectory::readFile(path), "1\n2\n3\n#");
 }
 
-TEST(ProgressFile, UnreadableFileIsNeitherLoadedNorReplaced)
+TEST(ProgressFile, UnreadableFileIsNeitherLoadedNorReplacedEvenOnceReadable)
 {
     TestDirectory directory;
     const PermissionBits bits;
@@ -144,9 +150,21 @@ TEST(ProgressFile, UnreadableFileIsNeitherLoadedNorReplaced)
     std::vector<ProgressRecord> records;
     std::string errors = stderrOf([&] { EXPECT_EQ(ProgressFile(path, 2).read(records), ProgressFile::Status::Unreadable); });
     EXPECT_EQ(errors.rfind("WARNING: could not read " + path + ": ", 0), 0u) << errors;
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
     errors = stderrOf([&] { EXPECT_FALSE(ProgressFile(path, 2).write({{9, {9, 9}}})); });
     EXPECT_EQ(errors, "WARNING: could not write " + path +
-                          ": the existing file cannot be read; its previous content is left as it was\n");
-    fs::permissions(path, fs::perms::owner_read);
+                          ": it could not be read at start; its progress is not saved and the file is left as it was\n");
     EXPECT_EQ(TestDirectory::readFile(path), "1\n2\n3\n#");
+}
+
+TEST(ProgressFile, WritingThroughALinkReplacesItsTarget)
+{
+    TestDirectory directory;
+    fs::create_directory("synced");
+    TestDirectory::writeFile("synced/progress.txt", "1\n2\n3\n#");
+    fs::create_symlink("../synced/progress.txt", path);
+    EXPECT_TRUE(ProgressFile(path, 2).write({{9, {9, 9}}}));
+    EXPECT_TRUE(fs::is_symlink(path));
+    EXPECT_EQ(TestDirectory::readFile("synced/progress.txt"), "9\n9\n9\n#");
+    EXPECT_FALSE(fs::exists("synced/progress.txt.tmp"));
 }
