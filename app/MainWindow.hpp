@@ -82,8 +82,11 @@ private:
     void refreshLevelLabel(Button& label);
     void onLevelLeftPressed(Button& levelButton);
     void onLevelRightPressed(Button& levelButton);
+    void onLevelPressed();
+    void onReviewModePressed();
     void onRunStarting();
     void onBackReleased(Button& levelButton);
+    void onSaveReleased(Button& button);
 
     // Laying out the next exercise or the help card.
     void showNextExercise(Button& levelButton);
@@ -101,7 +104,8 @@ private:
     // Answers, strokes and undo.
     void onShortAnswerPressed(Button& button);
     void onLongAnswerPressed(Button& button);
-    void onAnswerReleased(Button& button);
+    void onShortAnswerReleased(Button& button);
+    void onLongAnswerReleased(Button& button);
     void judgeKanjiAnswer(Button& button, const std::wstring& answer);
     void onPracticeStrokeFinished(DrawingBoard& board);
     void onExerciseStrokeFinished(DrawingBoard& board);
