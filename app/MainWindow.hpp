@@ -51,6 +51,8 @@ public:
     void display();
     // The current screen, drawn onto any target (render() uses the window).
     void drawScreen(sf::RenderTarget& target) const;
+    // The signs the current screen draws, in drawing order, before anything else.
+    std::vector<const Sign*> drawnSigns() const;
 
     // Read-only views of the screen state and widgets.
     int getState() const { return state; }
