@@ -11,6 +11,7 @@
 #include <fstream>
 #include <limits>
 #include <set>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace
@@ -248,7 +249,11 @@ bool ProgressFile::replace(const std::vector<ProgressRecord>& records, std::stri
     if (target.has_parent_path())
         std::filesystem::create_directories(target.parent_path(), error);
 
-    // A file that refuses writing is left exactly as the learner set it.
+    // A file that refuses writing is left exactly as the learner set it;
+    // one without any write bit counts as read-only even for root.
+    struct stat status;
+    if (::stat(target.c_str(), &status) == 0 && (status.st_mode & 0222) == 0)
+        return fail("it is read-only");
     const int existing = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
     if (existing >= 0)
         ::close(existing);

@@ -269,7 +269,7 @@ TEST(KanjiStore, ReadOnlyFileIsReadAndLeftAlone)
     auto* store = KanjiManager::getInstance();
     EXPECT_EQ(store->countMastered(5), 1);
     const std::string errors = stderrOf([store] { store->save(); });
-    EXPECT_EQ(errors, "WARNING: could not write save/JLPTN5kanjiprogress.txt: Permission denied; its progress is "
+    EXPECT_EQ(errors, "WARNING: could not write save/JLPTN5kanjiprogress.txt: it is read-only; its progress is "
                       "not saved and the file is left as it was\n");
     EXPECT_EQ(std::filesystem::status(grade5Path).permissions(), readOnly);
     EXPECT_EQ(TestDirectory::readFile(grade5Path), old);

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -134,10 +135,18 @@ TEST(ProgressFile, ReadOnlyFileIsReadAndNeverReplaced)
     std::vector<ProgressRecord> records;
     EXPECT_EQ(ProgressFile(path, 2).read(records), ProgressFile::Status::Read);
     EXPECT_EQ(records.size(), 1u);
-    const std::string errors = stderrOf([&] { EXPECT_FALSE(ProgressFile(path, 2).write({{9, {9, 9}}})); });
+    std::string errors = stderrOf([&] { EXPECT_FALSE(ProgressFile(path, 2).write({{9, {9, 9}}})); });
     EXPECT_EQ(errors, "WARNING: could not write " + path +
-                          ": Permission denied; its progress is not saved and the file is left as it was\n");
+                          ": it is read-only; its progress is not saved and the file is left as it was\n");
     EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read);
+    EXPECT_EQ(TestDirectory::readFile(path), "1\n2\n3\n#");
+
+    // Writable only by its owner, someone else: just as untouchable.
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
+    if (::chown(path.c_str(), 65534, 65534) != 0)
+        GTEST_SKIP() << "cannot hand the file to another user (needs root)";
+    errors = stderrOf([&] { EXPECT_FALSE(ProgressFile(path, 2).write({{9, {9, 9}}})); });
+    EXPECT_NE(errors.find(path + ": Permission denied; its progress is not saved"), std::string::npos) << errors;
     EXPECT_EQ(TestDirectory::readFile(path), "1\n2\n3\n#");
 }
 

@@ -155,7 +155,7 @@ TEST(WordStore, ReadOnlyFileIsReadAndLeftAlone)
     auto* store = WordManager::getInstance();
     EXPECT_EQ(store->getLearningWords(5), std::vector<std::uint64_t>{up});
     EXPECT_EQ(stderrOf([store] { store->save(); }),
-              "WARNING: could not write save/JLPTN5wordprogress.txt: Permission denied; its progress is not saved "
+              "WARNING: could not write save/JLPTN5wordprogress.txt: it is read-only; its progress is not saved "
               "and the file is left as it was\n");
     EXPECT_EQ(std::filesystem::status(grade5Path).permissions(), readOnly);
     EXPECT_EQ(TestDirectory::readFile(grade5Path), content);
