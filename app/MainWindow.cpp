@@ -163,10 +163,33 @@ void MainWindow::render()
     drawScreen(window);
 }
 
+std::vector<const Sign*> MainWindow::drawnSigns() const
+{
+    std::vector<const Sign*> signs;
+    if (state >= 1 && state <= 9)
+        signs = {&questionSign, &instructionSign};
+    if (state >= 1 && state <= 6)
+        signs.push_back(&scoreSign);
+    if (state == 7)
+    {
+        signs.insert(signs.end(), {&meaningSign, &kunyomiLabelSign, &onyomiLabelSign});
+        // A reading sign without a reading stays hidden.
+        for (const std::vector<Sign>* readings : {&kunyomiSigns, &onyomiSigns})
+            for (const Sign& sign : *readings)
+                if (!sign.getText().isEmpty())
+                    signs.push_back(&sign);
+    }
+    if (state == 8)
+        signs.insert(signs.end(), {&wordMeaningSign, &wordReadingSign});
+    return signs;
+}
+
 void MainWindow::drawScreen(sf::RenderTarget& target) const
 {
     target.clear(sf::Color(0, 0, 0, 255));
     target.draw(backgroundSprite);
+    for (const Sign* sign : drawnSigns())
+        target.draw(*sign);
 
     switch (state)
     {
@@ -180,9 +203,6 @@ void MainWindow::drawScreen(sf::RenderTarget& target) const
     case 3:
     case 4:
     case 5:
-        target.draw(questionSign);
-        target.draw(instructionSign);
-        target.draw(scoreSign);
         for (const Button& button : state <= 2 ? shortAnswerButtons : longAnswerButtons)
             target.draw(button);
         target.draw(backButton);
@@ -190,38 +210,16 @@ void MainWindow::drawScreen(sf::RenderTarget& target) const
         target.draw(helpButton);
         break;
     case 6:
-        target.draw(questionSign);
-        target.draw(instructionSign);
-        target.draw(scoreSign);
         target.draw(exerciseBoard);
         target.draw(backButton);
         target.draw(saveButton);
         target.draw(helpButton);
         break;
     case 7:
-        target.draw(questionSign);
-        target.draw(instructionSign);
-        target.draw(meaningSign);
-        target.draw(kunyomiLabelSign);
-        target.draw(onyomiLabelSign);
-        for (const Sign& sign : kunyomiSigns)
-            if (!sign.getText().isEmpty())
-                target.draw(sign);
-        for (const Sign& sign : onyomiSigns)
-            if (!sign.getText().isEmpty())
-                target.draw(sign);
-        target.draw(continueButton);
-        break;
     case 8:
-        target.draw(questionSign);
-        target.draw(instructionSign);
-        target.draw(wordMeaningSign);
-        target.draw(wordReadingSign);
         target.draw(continueButton);
         break;
     case 9:
-        target.draw(questionSign);
-        target.draw(instructionSign);
         target.draw(continueButton);
         target.draw(practiceBoard);
         target.draw(modelBoard);

@@ -51,6 +51,8 @@ public:
     void display();
     // The current screen, drawn onto any target (render() uses the window).
     void drawScreen(sf::RenderTarget& target) const;
+    // The signs the current screen draws, in drawing order, before anything else.
+    std::vector<const Sign*> drawnSigns() const;
 
     // Read-only views of the screen state and widgets.
     int getState() const { return state; }
@@ -82,8 +84,11 @@ private:
     void refreshLevelLabel(Button& label);
     void onLevelLeftPressed(Button& levelButton);
     void onLevelRightPressed(Button& levelButton);
+    void onLevelPressed();
+    void onReviewModePressed();
     void onRunStarting();
     void onBackReleased(Button& levelButton);
+    void onSaveReleased(Button& button);
 
     // Laying out the next exercise or the help card.
     void showNextExercise(Button& levelButton);
@@ -101,7 +106,8 @@ private:
     // Answers, strokes and undo.
     void onShortAnswerPressed(Button& button);
     void onLongAnswerPressed(Button& button);
-    void onAnswerReleased(Button& button);
+    void onShortAnswerReleased(Button& button);
+    void onLongAnswerReleased(Button& button);
     void judgeKanjiAnswer(Button& button, const std::wstring& answer);
     void onPracticeStrokeFinished(DrawingBoard& board);
     void onExerciseStrokeFinished(DrawingBoard& board);

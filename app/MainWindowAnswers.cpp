@@ -55,7 +55,13 @@ void MainWindow::onLongAnswerPressed(Button& button)
     showWordScores(reading, meaning);
 }
 
-void MainWindow::onAnswerReleased(Button& button)
+void MainWindow::onShortAnswerReleased(Button& button)
+{
+    if (ExerciseManager::getInstance()->isQuestionComplete())
+        advance(button);
+}
+
+void MainWindow::onLongAnswerReleased(Button& button)
 {
     if (ExerciseManager::getInstance()->isQuestionComplete())
         advance(button);

@@ -3,7 +3,6 @@
 
 #include "app/MainWindow.hpp"
 
-#include "study/ExerciseManager.hpp"
 #include "widgets/Common.hpp"
 #include "widgets/ResourceHolder.hpp"
 #include "widgets/ResourceIds.hpp"
@@ -87,7 +86,7 @@ void MainWindow::setUpAnswerButtons()
     shortTemplate.setTextColor(Palette::Text);
     shortTemplate.setColor(Palette::Neutral);
     shortTemplate.setOnPress([this](Button& button) { onShortAnswerPressed(button); });
-    shortTemplate.setOnRelease([this](Button& button) { onAnswerReleased(button); });
+    shortTemplate.setOnRelease([this](Button& button) { onShortAnswerReleased(button); });
     for (int i = 0; i < 9; ++i)
     {
         shortTemplate.setPosition(shortX[i], shortY[i]);
@@ -101,7 +100,7 @@ void MainWindow::setUpAnswerButtons()
     longTemplate.setTextColor(Palette::Text);
     longTemplate.setColor(Palette::Neutral);
     longTemplate.setOnPress([this](Button& button) { onLongAnswerPressed(button); });
-    longTemplate.setOnRelease([this](Button& button) { onAnswerReleased(button); });
+    longTemplate.setOnRelease([this](Button& button) { onLongAnswerReleased(button); });
     for (int i = 0; i < 6; ++i)
     {
         longTemplate.setPosition(longX[i], longY[i]);
@@ -193,10 +192,7 @@ void MainWindow::setUpControls(Button& levelButton)
     saveButton.setPosition(160.0, 70.0);
     saveButton.setColor(Palette::SaveButtonSaved);
     saveButton.setOnPress(doNothing);
-    saveButton.setOnRelease([](Button& button) {
-        ExerciseManager::getInstance()->saveProgress();
-        button.setColor(Palette::SaveButtonSaved);
-    });
+    saveButton.setOnRelease([this](Button& button) { onSaveReleased(button); });
 
     setTextures(helpButton, textures, TextureId::HelpButtonBottom, TextureId::HelpButtonTop);
     helpButton.setPosition(260.0, 70.0);
@@ -210,14 +206,8 @@ void MainWindow::wireCallbacks(MenuButtons& menu)
 
     advance = [this, &levelButton](Button&) { showNextExercise(levelButton); };
 
-    levelButton.setOnPress([this](Button&) {
-        ExerciseManager::getInstance()->selectGrade(level);
-        onRunStarting();
-    });
-    menu.reviewModeButton.setOnPress([this](Button&) {
-        ExerciseManager::getInstance()->setReviewMode(true);
-        onRunStarting();
-    });
+    levelButton.setOnPress([this](Button&) { onLevelPressed(); });
+    menu.reviewModeButton.setOnPress([this](Button&) { onReviewModePressed(); });
 
     levelButton.setOnRelease(advance);
     menu.reviewModeButton.setOnRelease(advance);

@@ -40,6 +40,18 @@ void MainWindow::onLevelRightPressed(Button& levelButton)
     refreshLevelLabel(levelButton);
 }
 
+void MainWindow::onLevelPressed()
+{
+    ExerciseManager::getInstance()->selectGrade(level);
+    onRunStarting();
+}
+
+void MainWindow::onReviewModePressed()
+{
+    ExerciseManager::getInstance()->setReviewMode(true);
+    onRunStarting();
+}
+
 // The first exercise screen of a run shows its top-left buttons at rest.
 void MainWindow::onRunStarting()
 {
@@ -55,4 +67,11 @@ void MainWindow::onBackReleased(Button& levelButton)
     for (Button* button : menuButtons)
         button->resetRaise();
     refreshLevelLabel(levelButton);
+}
+
+// The released button is the save button itself.
+void MainWindow::onSaveReleased(Button& button)
+{
+    ExerciseManager::getInstance()->saveProgress();
+    button.setColor(Palette::SaveButtonSaved);
 }

@@ -15,7 +15,7 @@ const char* const outputs[] = {"files/newWords.txt", "files/JLPTN1words.txt", "f
                                "files/JLPTN3words.txt", "files/JLPTN4words.txt", "files/JLPTN5words.txt"};
 
 // The bytes the splitter reads: records of four lines from the start, up to
-// a record that begins with the line "#" or the end of the input.
+// a record that begins with the line "#" (or "#" and a CR) or the end of the input.
 std::string readPart(const std::string& input)
 {
     std::size_t position = 0;
@@ -25,8 +25,8 @@ std::string readPart(const std::string& input)
         for (int line = 0; line < 4 && position < input.size(); ++line)
         {
             const std::size_t end = input.find('\n', position);
-            if (line == 0 && input.compare(position, end == std::string::npos ? std::string::npos : end - position,
-                                           "#") == 0)
+            const std::string text = input.substr(position, end == std::string::npos ? std::string::npos : end - position);
+            if (line == 0 && (text == "#" || text == "#\r"))
                 return input.substr(0, recordStart);
             position = end == std::string::npos ? input.size() : end + 1;
         }

@@ -108,6 +108,7 @@ void KanjiManager::shuffleLists(int grade)
 
 void KanjiManager::save() const
 {
+    ProgressFile::Batch files;
     for (int grade = 1; grade <= 5; ++grade)
     {
         // The map is ordered, so the records come out in ascending key order.
@@ -121,8 +122,9 @@ void KanjiManager::save() const
                                {record.getMeaningScore(), record.getKunyomiScore(), record.getOnyomiScore(),
                                 record.getDrawingScore()}});
         }
-        ProgressFile(ProgressFile::kanjiPath(grade), 4).write(records);
+        files.emplace_back(ProgressFile(ProgressFile::kanjiPath(grade), 4), std::move(records));
     }
+    ProgressFile::writeAll(files);
 }
 
 Kanji KanjiManager::getKanji(std::uint64_t key) const

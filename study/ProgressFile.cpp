@@ -6,9 +6,12 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <set>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace
@@ -19,45 +22,49 @@ std::wstring widen(const std::string& text)
 }
 
 // Reads a number the way the standard conversions do (leading blanks, an
-// optional sign, digits, anything after them ignored) and refuses what they
-// would refuse: no digits, or a value beyond the target type.
-bool parseNumber(const std::string& line, bool allowMinus, long long minimum, unsigned long long maximum,
-                 long long& signedValue, unsigned long long& unsignedValue)
+// optional sign, digits, anything after them ignored); false for no digits
+// or more than 64 bits of them.
+bool parseNumber(const std::string& line, bool& negative, unsigned long long& magnitude)
 {
     std::size_t i = 0;
     while (i < line.size() && std::isspace(static_cast<unsigned char>(line[i])))
         ++i;
-    bool negative = false;
+    negative = false;
     if (i < line.size() && (line[i] == '+' || line[i] == '-'))
-    {
-        negative = line[i] == '-';
-        if (negative && !allowMinus)
-            return false;
-        ++i;
-    }
+        negative = line[i++] == '-';
     if (i == line.size() || !std::isdigit(static_cast<unsigned char>(line[i])))
         return false;
-    unsigned long long value = 0;
+    magnitude = 0;
     for (; i < line.size() && std::isdigit(static_cast<unsigned char>(line[i])); ++i)
     {
         const unsigned digit = static_cast<unsigned>(line[i] - '0');
-        if (value > (std::numeric_limits<unsigned long long>::max() - digit) / 10)
+        if (magnitude > (std::numeric_limits<unsigned long long>::max() - digit) / 10)
             return false;
-        value = value * 10 + digit;
+        magnitude = magnitude * 10 + digit;
     }
-    if (negative)
-    {
-        if (value > static_cast<unsigned long long>(-(minimum + 1)) + 1)
-            return false;
-        signedValue = -static_cast<long long>(value - 1) - 1;
-    }
-    else
-    {
-        if (value > maximum)
-            return false;
-        signedValue = static_cast<long long>(value);
-    }
-    unsignedValue = value;
+    return true;
+}
+
+// A key as the unsigned conversion reads it: a minus wraps the value, so
+// "-5" names an unknown key instead of damaging the file.
+bool parseKey(const std::string& line, std::uint64_t& key)
+{
+    bool negative = false;
+    unsigned long long magnitude = 0;
+    if (!parseNumber(line, negative, magnitude))
+        return false;
+    key = negative ? 0 - magnitude : magnitude;
+    return true;
+}
+
+bool parseScore(const std::string& line, int& score)
+{
+    bool negative = false;
+    unsigned long long magnitude = 0;
+    if (!parseNumber(line, negative, magnitude) ||
+        magnitude > static_cast<unsigned long long>(std::numeric_limits<int>::max()) + (negative ? 1 : 0))
+        return false;
+    score = negative ? static_cast<int>(-static_cast<long long>(magnitude)) : static_cast<int>(magnitude);
     return true;
 }
 
@@ -82,6 +89,37 @@ std::string shownLine(const std::string& line)
     return shown + "\"";
 }
 
+// Files found but not readable in this run: their progress was never loaded.
+std::set<std::string>& notLoaded()
+{
+    static std::set<std::string> paths;
+    return paths;
+}
+
+// Where a path leads after every link, even to a target not yet made.
+std::filesystem::path finalTarget(std::filesystem::path path)
+{
+    std::error_code error;
+    for (int hops = 0; hops < 40 && std::filesystem::is_symlink(path, error); ++hops)
+    {
+        const std::filesystem::path next = std::filesystem::read_symlink(path, error);
+        if (error)
+            break;
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    return path;
+}
+
+int syncFolderOnDisk(const std::string& folder)
+{
+    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0)
+        return errno;
+    const int result = ::fsync(descriptor) == 0 ? 0 : errno;
+    ::close(descriptor);
+    return result;
+}
+
 bool readLine(std::ifstream& in, std::string& line)
 {
     if (!std::getline(in, line))
@@ -91,6 +129,8 @@ bool readLine(std::ifstream& in, std::string& line)
     return true;
 }
 } // namespace
+
+int (*ProgressFile::syncFolder)(const std::string& folder) = syncFolderOnDisk;
 
 ProgressFile::ProgressFile(std::string path, std::size_t scoresPerRecord)
     : path(std::move(path)), scoresPerRecord(scoresPerRecord)
@@ -123,6 +163,7 @@ ProgressFile::Status ProgressFile::read(std::vector<ProgressRecord>& records) co
     {
         Diagnostics::warning(L"WARNING: could not read " + widen(path) + L": " + widen(std::strerror(errno)) +
                              L"; its progress is not loaded");
+        notLoaded().insert(path);
         return Status::Unreadable;
     }
 
@@ -140,14 +181,11 @@ ProgressFile::Status ProgressFile::read(std::vector<ProgressRecord>& records) co
             return Status::Read;
 
         ProgressRecord record;
-        long long signedValue = 0;
-        unsigned long long unsignedValue = 0;
-        if (!parseNumber(line, false, 0, std::numeric_limits<std::uint64_t>::max(), signedValue, unsignedValue))
+        if (!parseKey(line, record.key))
         {
             reportDamage(lineNumber, "expected a key, found " + shownLine(line));
             return Status::Read;
         }
-        record.key = unsignedValue;
 
         for (std::size_t s = 0; s < scoresPerRecord; ++s)
         {
@@ -157,14 +195,12 @@ ProgressFile::Status ProgressFile::read(std::vector<ProgressRecord>& records) co
                 reportDamage(lineNumber, "the file ends in the middle of a record");
                 return Status::Read;
             }
-            if (!parseNumber(line, true, std::numeric_limits<int>::min(),
-                             static_cast<unsigned long long>(std::numeric_limits<int>::max()), signedValue,
-                             unsignedValue))
+            int score = 0;
+            if (!parseScore(line, score))
             {
                 reportDamage(lineNumber, "expected a score, found " + shownLine(line));
                 return Status::Read;
             }
-            int score = static_cast<int>(signedValue);
             if (score < -1 || score > 100)
             {
                 const int clamped = score < -1 ? -1 : 100;
@@ -191,26 +227,40 @@ void ProgressFile::reportDamage(std::size_t line, const std::string& what) const
                          L"; using the progress read before it (" + kept + L")");
 }
 
-bool ProgressFile::write(const std::vector<ProgressRecord>& records) const
+bool ProgressFile::replace(const std::vector<ProgressRecord>& records, std::string& folder) const
 {
-    const std::filesystem::path target(path);
+    std::string temporary;
+    auto fail = [&](const std::string& reason) {
+        if (!temporary.empty())
+            std::remove(temporary.c_str());
+        Diagnostics::warning(L"WARNING: could not write " + widen(path) + L": " + widen(reason) +
+                             L"; its progress is not saved and the file is left as it was");
+        return false;
+    };
+
+    // Its progress was never loaded: replacing it would throw that away.
+    if (notLoaded().count(path))
+        return fail("it could not be read at start");
+
+    // Through a link the target is replaced, so the link stays; the temporary
+    // file goes beside the target so that the rename stays atomic.
+    const std::filesystem::path target = finalTarget(path);
     std::error_code error;
     if (target.has_parent_path())
         std::filesystem::create_directories(target.parent_path(), error);
 
-    const std::string temporary = path + ".tmp";
-    auto fail = [&](const std::string& reason) {
-        std::remove(temporary.c_str());
-        Diagnostics::warning(L"WARNING: could not write " + widen(path) + L": " + widen(reason) +
-                             L"; its previous content is left as it was");
-        return false;
-    };
+    // A file that refuses writing is left exactly as the learner set it;
+    // one without any write bit counts as read-only even for root.
+    struct stat status;
+    if (::stat(target.c_str(), &status) == 0 && (status.st_mode & 0222) == 0)
+        return fail("it is read-only");
+    const int existing = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (existing >= 0)
+        ::close(existing);
+    else if (errno != ENOENT)
+        return fail(std::strerror(errno));
 
-    // A file that could not be read was not loaded: replacing it would throw
-    // away the progress it holds.
-    if (std::filesystem::exists(target, error) && !std::ifstream(path, std::ios::binary).is_open())
-        return fail("the existing file cannot be read");
-
+    temporary = target.string() + ".tmp";
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
     if (!file)
         return fail(std::strerror(errno));
@@ -229,7 +279,38 @@ bool ProgressFile::write(const std::vector<ProgressRecord>& records) const
     if (std::fclose(file) != 0 || !ok)
         return fail(std::strerror(ok ? errno : savedErrno));
 
-    if (std::rename(temporary.c_str(), path.c_str()) != 0)
+    if (std::rename(temporary.c_str(), target.c_str()) != 0)
         return fail(std::strerror(errno));
+    folder = target.has_parent_path() ? target.parent_path().string() : ".";
     return true;
+}
+
+bool ProgressFile::write(const std::vector<ProgressRecord>& records) const
+{
+    std::string folder;
+    if (!replace(records, folder))
+        return false;
+    syncFolders({folder});
+    return true;
+}
+
+void ProgressFile::writeAll(const Batch& files)
+{
+    std::set<std::string> folders;
+    for (const auto& [file, records] : files)
+    {
+        std::string folder;
+        if (file.replace(records, folder))
+            folders.insert(folder);
+    }
+    syncFolders(folders);
+}
+
+// The renames are only durable once their folder is on disk too.
+void ProgressFile::syncFolders(const std::set<std::string>& folders)
+{
+    for (const std::string& folder : folders)
+        if (const int error = syncFolder(folder))
+            Diagnostics::warning(L"WARNING: could not sync the folder " + widen(folder) + L": " +
+                                 widen(std::strerror(error)) + L"; the last save may be lost on a power cut");
 }

@@ -8,7 +8,9 @@
 // replaces a file only once its new content is safely on disk.
 
 #include <cstdint>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct ProgressRecord
@@ -35,14 +37,26 @@ public:
     Status read(std::vector<ProgressRecord>& records) const;
 
     // Creates "save/" when missing, writes a temporary file, flushes it to
-    // disk and renames it over the old one. Warns and returns false on failure,
-    // and leaves alone an existing file that cannot be read.
+    // disk, renames it over the old one (over a link's target, so the link
+    // stays) and syncs the folder. Warns and returns false, leaving the file
+    // alone, when that fails, when the file exists but cannot be written, or
+    // when it could not be read earlier in this run.
     bool write(const std::vector<ProgressRecord>& records) const;
+
+    // The same for several files, with one sync per folder after all renames.
+    using Batch = std::vector<std::pair<ProgressFile, std::vector<ProgressRecord>>>;
+    static void writeAll(const Batch& files);
+
+    // Makes the renames in a folder durable; 0 or an errno value. Tests put
+    // their own here to watch it.
+    static int (*syncFolder)(const std::string& folder);
 
     static std::string kanjiPath(int grade);
     static std::string wordPath(int grade);
 
 private:
+    bool replace(const std::vector<ProgressRecord>& records, std::string& folder) const;
+    static void syncFolders(const std::set<std::string>& folders);
     void reportDamage(std::size_t line, const std::string& what) const;
 
     std::string path;

@@ -8,7 +8,6 @@
 #include <codecvt>
 #include <cstdint>
 #include <fstream>
-#include <iterator>
 #include <locale>
 #include <map>
 #include <memory>
@@ -99,15 +98,28 @@ bool decodeUtf8(const std::string& bytes, std::wstring& text)
     }
     return true;
 }
+// A line without the CR of a CR LF line end; the outputs end lines with LF.
+bool readLine(std::wistream& text, std::wstring& line)
+{
+    if (!std::getline(text, line))
+        return false;
+    if (!line.empty() && line.back() == L'\r')
+        line.pop_back();
+    return true;
+}
 } // namespace
 
 bool splitWordFile()
 {
     // Nothing is ever written to the input, so reading it is all it needs.
+    // A folder opens but cannot be read: that is no input file either.
     std::ifstream input(inputPath, std::ios::binary);
-    if (!input.is_open())
+    std::string bytes;
+    char block[65536];
+    while (input.read(block, sizeof block) || input.gcount() > 0)
+        bytes.append(block, static_cast<std::size_t>(input.gcount()));
+    if (!input.is_open() || input.bad())
         Diagnostics::fatal(std::string("ERROR: file ") + inputPath + " not found");
-    const std::string bytes{std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>()};
     std::wstring decoded;
     const bool wellFormed = decodeUtf8(bytes, decoded);
 
@@ -119,7 +131,7 @@ bool splitWordFile()
     std::wstring line;
     bool endMarkFound = false;
     // The end of the input counts as its end mark "#".
-    while (std::getline(text, line))
+    while (readLine(text, line))
     {
         if (line == L"#")
         {
@@ -129,7 +141,7 @@ bool splitWordFile()
         // A repetition: its reading, meaning and separator go nowhere.
         const bool repeated = !seen.insert(line).second;
         std::vector<std::wstring> record{line};
-        for (int rest = 0; rest < 3 && std::getline(text, line); ++rest)
+        for (int rest = 0; rest < 3 && readLine(text, line); ++rest)
             record.push_back(line);
         if (!repeated)
             kept.push_back(std::move(record));
@@ -142,6 +154,10 @@ bool splitWordFile()
                            " is not valid UTF-8; nothing was written");
         return false;
     }
+
+    // Loaded here, whatever the input holds: its first use reads the kanji
+    // progress files and creates save/ and any that are missing.
+    KanjiManager::getInstance();
 
     const std::locale utf8 = utf8Locale();
     std::wofstream newWords;

@@ -116,8 +116,10 @@ void WordManager::save() const
         if (file != byGrade.end())
             file->second.push_back({hashString(word.getWord()), {word.getReadingScore(), word.getMeaningScore()}});
     }
-    for (const auto& [grade, records] : byGrade)
-        ProgressFile(ProgressFile::wordPath(grade), scoresPerWord).write(records);
+    ProgressFile::Batch files;
+    for (auto& [grade, records] : byGrade)
+        files.emplace_back(ProgressFile(ProgressFile::wordPath(grade), scoresPerWord), std::move(records));
+    ProgressFile::writeAll(files);
 }
 
 int WordManager::countMastered(int grade) const

@@ -359,7 +359,7 @@ def _sign(w, h):
 
 def make_signs():
     for name, (w, h) in {
-        "question_sign": (280, 200),
+        "question_sign": (220, 200),
         "instructions_sign": (280, 190),
         "meaning_sign": (430, 100),
         "word_tutorial_sign": (430, 170),

@@ -57,6 +57,11 @@ sf::String Sign::getText() const
     return sf::String(text.getString().toWideString());
 }
 
+sf::FloatRect Sign::getBounds() const
+{
+    return sprite.getGlobalBounds();
+}
+
 void Sign::setTextColor(sf::Color color)
 {
     text.setFillColor(color);

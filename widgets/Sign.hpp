@@ -25,6 +25,8 @@ public:
     // then centres it there. Needs the texture set first.
     void setText(sf::String string, bool keepSize = false);
     sf::String getText() const;
+    // Where the picture is drawn, in window coordinates.
+    sf::FloatRect getBounds() const;
     void setTextColor(sf::Color color);
     void setColor(sf::Color color);
     void setFont(const sf::Font& font);

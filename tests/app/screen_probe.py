@@ -82,7 +82,7 @@ class Shot:
 def screen(shot):
     # Nothing but background right of the menu buttons; a question sign
     # stands there on every other screen.
-    if shot.tone(770, 300) == "blue":
+    if shot.tone(720, 300) == "blue":
         return "0"
     if shot.tone(640, 100, 30, 20) == "blue":  # Continue: cards and practice
         # The dark model board, the grey meaning sign, or background.

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 
 using namespace kanjitest;
@@ -171,9 +172,13 @@ TEST(KanjiStore, DuplicateKeyMovesOnceAndLaterScoresWin)
 TEST(KanjiStore, UnknownSavedKeyIsWarnedAboutAndNotWrittenBack)
 {
     TestDirectory directory;
-    TestDirectory::writeFile(grade5Path, progressRecord(12345, 10, 20, 30, 40) + progressRecord(19968, 5, 6, 7, 8) + "#");
+    // A hand-edited "-5" is read as the unsigned conversion reads it, and reading goes on.
+    TestDirectory::writeFile(grade5Path, progressRecord(12345, 10, 20, 30, 40) + "-5\n1\n1\n1\n1\n" +
+                                             progressRecord(19968, 5, 6, 7, 8) + "#");
     const std::string errors = stderrOf([] { KanjiManager::getInstance(); });
-    EXPECT_EQ(errors, "WARNING: In grade 5 found saved data for kanji with hash code 12345 but no kanji was found\n");
+    EXPECT_EQ(errors, "WARNING: In grade 5 found saved data for kanji with hash code 12345 but no kanji was found\n"
+                      "WARNING: In grade 5 found saved data for kanji with hash code 18446744073709551611 but no "
+                      "kanji was found\n");
     auto* store = KanjiManager::getInstance();
     EXPECT_EQ(store->countKanji(5), 103);
     EXPECT_EQ(store->getKanji(12345).getMeaningScore(), 10);
@@ -252,12 +257,23 @@ TEST(KanjiStore, WindowsLineEndsAndOutOfRangeScores)
     EXPECT_FALSE(std::filesystem::exists(grade5Path + ".damaged"));
 }
 
-TEST(KanjiStore, ReadOnlyFileIsStillRead)
+TEST(KanjiStore, ReadOnlyFileIsReadAndLeftAlone)
 {
     TestDirectory directory;
-    TestDirectory::writeFile(grade5Path, progressRecord(19968, 100, 100, 100, 100) + "#");
-    std::filesystem::permissions(grade5Path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
-    EXPECT_EQ(KanjiManager::getInstance()->countMastered(5), 1);
+    const PermissionBits bits;
+    const std::string old = progressRecord(19968, 100, 100, 100, 100) + "#";
+    TestDirectory::writeFile(grade5Path, old);
+    TestDirectory::writeFile(ProgressFile::kanjiPath(4), "#\n");
+    const auto readOnly = std::filesystem::perms::owner_read | std::filesystem::perms::group_read;
+    std::filesystem::permissions(grade5Path, readOnly);
+    auto* store = KanjiManager::getInstance();
+    EXPECT_EQ(store->countMastered(5), 1);
+    const std::string errors = stderrOf([store] { store->save(); });
+    EXPECT_EQ(errors, "WARNING: could not write save/JLPTN5kanjiprogress.txt: it is read-only; its progress is "
+                      "not saved and the file is left as it was\n");
+    EXPECT_EQ(std::filesystem::status(grade5Path).permissions(), readOnly);
+    EXPECT_EQ(TestDirectory::readFile(grade5Path), old);
+    EXPECT_EQ(TestDirectory::readFile(ProgressFile::kanjiPath(4)), "#") << "the other files are saved";
 }
 
 TEST(KanjiStore, FailedSaveLeavesTheOldFileWhole)
@@ -286,8 +302,29 @@ TEST(KanjiStore, UnreadableFileIsLeftAlone)
     EXPECT_EQ(loadErrors.rfind("WARNING: could not read save/JLPTN5kanjiprogress.txt: ", 0), 0u) << loadErrors;
     auto* store = KanjiManager::getInstance();
     EXPECT_EQ(store->countMastered(5), 0);
+    // Readable again later: still not loaded, so still never written.
+    std::filesystem::permissions(grade5Path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     const std::string saveErrors = stderrOf([store] { store->save(); });
-    EXPECT_NE(saveErrors.find("could not write save/JLPTN5kanjiprogress.txt"), std::string::npos) << saveErrors;
-    std::filesystem::permissions(grade5Path, std::filesystem::perms::owner_read);
+    EXPECT_EQ(saveErrors, "WARNING: could not write save/JLPTN5kanjiprogress.txt: it could not be read at start; its "
+                          "progress is not saved and the file is left as it was\n");
     EXPECT_EQ(TestDirectory::readFile(grade5Path), old);
+}
+
+TEST(KanjiStore, SaveSyncsTheSaveFolderOnceAfterTheRenames)
+{
+    TestDirectory directory;
+    auto* store = KanjiManager::getInstance();
+    EXPECT_EQ(ProgressFile::syncFolder("save"), 0);
+    EXPECT_EQ(ProgressFile::syncFolder(grade5Path), ENOTDIR) << "opened as a folder";
+
+    static std::vector<std::string> syncs; // the folder, and the grade-5 file as it was then
+    ProgressFile::syncFolder = [](const std::string& folder) {
+        syncs.push_back(folder + ":" + TestDirectory::readFile(grade5Path));
+        return EIO;
+    };
+    const std::string errors = stderrOf([store] { store->save(); });
+    ASSERT_EQ(syncs.size(), 1u);
+    EXPECT_EQ(syncs[0], "save:" + TestDirectory::readFile(grade5Path));
+    EXPECT_EQ(errors, "WARNING: could not sync the folder save: Input/output error; the last save may be lost on "
+                      "a power cut\n");
 }

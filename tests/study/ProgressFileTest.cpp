@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -47,6 +48,10 @@ TEST(ProgressFile, WritesAndReadsTheLayout)
     EXPECT_EQ(records[0].key, 42u);
     EXPECT_EQ(records[0].scores, (std::vector<int>{5, -1}));
     EXPECT_TRUE(readAll("#").empty());
+    // A minus wraps a key as the unsigned conversion does: an unknown key, not damage.
+    records = readAll("-5\n1\n2\n#");
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].key, 18446744073709551611u);
 }
 
 TEST(ProgressFile, WindowsLineEnds)
@@ -84,7 +89,7 @@ TEST(ProgressFile, DamageKeepsEarlierRecordsAndACopy)
         {"1\n2\n3\n\xe4\xb8\x8a\xff\t\n4\n5\n#", 1, "line 4: expected a key, found \"\\xE4\\xB8\\x8A\\xFF\\x09\""},
         {"1\n2\n3\n4\n5\nfive\n#", 1, "line 6: "},
         {"1\n2\n3\n4\n5\n99999999999\n#", 1, "line 6: "},
-        {"1\n2\n3\n-4\n5\n6\n#", 1, "line 4: "},
+        {"1\n2\n3\n- 4\n5\n6\n#", 1, "line 4: "},
         {"1\n2\n3\n4\n5\n6\n", 2, "line 7: "},
         {"1\n2\n3\n4\n5\n", 1, "line 6: "},
         {"1\n2\n3\n4\n5", 1, "line 6: "},
@@ -121,17 +126,31 @@ TEST(ProgressFile, FailedWriteLeavesTheOldFile)
     EXPECT_EQ(TestDirectory::readFile(path), "1\n2\n3\n#");
 }
 
-TEST(ProgressFile, ReadOnlyFileIsRead)
+TEST(ProgressFile, ReadOnlyFileIsReadAndNeverReplaced)
 {
     TestDirectory directory;
+    const PermissionBits bits;
     TestDirectory::writeFile(path, "1\n2\n3\n#");
     fs::permissions(path, fs::perms::owner_read);
     std::vector<ProgressRecord> records;
     EXPECT_EQ(ProgressFile(path, 2).read(records), ProgressFile::Status::Read);
     EXPECT_EQ(records.size(), 1u);
+    std::string errors = stderrOf([&] { EXPECT_FALSE(ProgressFile(path, 2).write({{9, {9, 9}}})); });
+    EXPECT_EQ(errors, "WARNING: could not write " + path +
+                          ": it is read-only; its progress is not saved and the file is left as it was\n");
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read);
+    EXPECT_EQ(TestDirectory::readFile(path), "1\n2\n3\n#");
+
+    // Writable only by its owner, someone else: just as untouchable.
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
+    if (::chown(path.c_str(), 65534, 65534) != 0)
+        GTEST_SKIP() << "cannot hand the file to another user (needs root)";
+    errors = stderrOf([&] { EXPECT_FALSE(ProgressFile(path, 2).write({{9, {9, 9}}})); });
+    EXPECT_NE(errors.find(path + ": Permission denied; its progress is not saved"), std::string::npos) << errors;
+    EXPECT_EQ(TestDirectory::readFile(path), "1\n2\n3\n#");
 }
 
-TEST(ProgressFile, UnreadableFileIsNeitherLoadedNorReplaced)
+TEST(ProgressFile, UnreadableFileIsNeitherLoadedNorReplacedEvenOnceReadable)
 {
     TestDirectory directory;
     const PermissionBits bits;
@@ -140,9 +159,21 @@ TEST(ProgressFile, UnreadableFileIsNeitherLoadedNorReplaced)
     std::vector<ProgressRecord> records;
     std::string errors = stderrOf([&] { EXPECT_EQ(ProgressFile(path, 2).read(records), ProgressFile::Status::Unreadable); });
     EXPECT_EQ(errors.rfind("WARNING: could not read " + path + ": ", 0), 0u) << errors;
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
     errors = stderrOf([&] { EXPECT_FALSE(ProgressFile(path, 2).write({{9, {9, 9}}})); });
     EXPECT_EQ(errors, "WARNING: could not write " + path +
-                          ": the existing file cannot be read; its previous content is left as it was\n");
-    fs::permissions(path, fs::perms::owner_read);
+                          ": it could not be read at start; its progress is not saved and the file is left as it was\n");
     EXPECT_EQ(TestDirectory::readFile(path), "1\n2\n3\n#");
+}
+
+TEST(ProgressFile, WritingThroughALinkReplacesItsTarget)
+{
+    TestDirectory directory;
+    fs::create_directory("synced");
+    TestDirectory::writeFile("synced/progress.txt", "1\n2\n3\n#");
+    fs::create_symlink("../synced/progress.txt", path);
+    EXPECT_TRUE(ProgressFile(path, 2).write({{9, {9, 9}}}));
+    EXPECT_TRUE(fs::is_symlink(path));
+    EXPECT_EQ(TestDirectory::readFile("synced/progress.txt"), "9\n9\n9\n#");
+    EXPECT_FALSE(fs::exists("synced/progress.txt.tmp"));
 }

@@ -56,10 +56,10 @@ std::string warnings(const std::string& reason)
     std::string expected;
     for (int grade = 1; grade <= 5; ++grade)
         expected += "WARNING: could not write " + ProgressFile::kanjiPath(grade) + ": " + reason +
-                    "; its previous content is left as it was\n";
+                    "; its progress is not saved and the file is left as it was\n";
     for (int grade = 1; grade <= 5; ++grade)
         expected += "WARNING: could not write " + ProgressFile::wordPath(grade) + ": " + reason +
-                    "; its previous content is left as it was\n";
+                    "; its progress is not saved and the file is left as it was\n";
     return expected;
 }
 

@@ -52,13 +52,26 @@ TEST(WordFileSplitter, TheMostAdvancedKnownKanjiDecidesTheGrade)
     EXPECT_EQ(TestDirectory::readFile("files/newWords.txt"), weekday + up + monday + "#");
 }
 
-TEST(WordFileSplitter, LoneEndMarkGivesSixEmptyFiles)
+TEST(WordFileSplitter, LoneEndMarkGivesSixEmptyFilesAndTheKanjiProgressFiles)
 {
-    TestDirectory directory;
+    TestDirectory directory(false);
     split("#");
     EXPECT_EQ(TestDirectory::readFile("files/newWords.txt"), "#");
     for (int grade = 1; grade <= 5; ++grade)
         EXPECT_EQ(gradeFile(grade), "#");
+    // As the README says: it loads the kanji store, which creates these.
+    EXPECT_TRUE(std::filesystem::exists("save/JLPTN5kanjiprogress.txt"));
+}
+
+TEST(WordFileSplitter, WindowsLineEndsAreReadAndWrittenAsLineFeeds)
+{
+    TestDirectory directory;
+    std::string input = up + that + up + "#\nlater\n";
+    for (std::size_t at = 0; (at = input.find('\n', at)) != std::string::npos; at += 2)
+        input.insert(at, "\r");
+    split(input);
+    EXPECT_EQ(TestDirectory::readFile("files/newWords.txt"), up + that + "#");
+    EXPECT_EQ(gradeFile(5), up + that + "#");
 }
 
 TEST(WordFileSplitter, InputWithoutEndMarkStopsAtItsEnd)
@@ -69,11 +82,13 @@ TEST(WordFileSplitter, InputWithoutEndMarkStopsAtItsEnd)
     EXPECT_EQ(gradeFile(5), up + that + "#");
 }
 
-TEST(WordFileSplitter, MissingInputEndsWithAnErrorAndTouchesNothing)
+TEST(WordFileSplitter, MissingInputOrAFolderEndsWithAnErrorAndTouchesNothing)
 {
     TestDirectory directory;
     std::filesystem::create_directory("files");
     TestDirectory::writeFile("files/newWords.txt", "old");
+    EXPECT_EXIT(splitWordFile(), ::testing::ExitedWithCode(1), "^ERROR: file files/words.txt not found\n");
+    std::filesystem::create_directory("files/words.txt");
     EXPECT_EXIT(splitWordFile(), ::testing::ExitedWithCode(1), "^ERROR: file files/words.txt not found\n");
     EXPECT_EQ(TestDirectory::readFile("files/newWords.txt"), "old");
     EXPECT_FALSE(std::filesystem::exists("files/JLPTN5words.txt"));

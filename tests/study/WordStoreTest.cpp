@@ -1,5 +1,6 @@
 #include "study/ProgressFile.hpp"
 #include "study/WordManager.hpp"
+#include "support/PermissionBits.hpp"
 #include "support/TestDirectory.hpp"
 #include "tests/study/WordTestSupport.hpp"
 
@@ -143,14 +144,20 @@ TEST(WordStore, DamagedFileIsKeptAsideAndReadUpToTheDamage)
 TEST(WordStore, ReadOnlyFileIsReadAndLeftAlone)
 {
     TestDirectory directory;
+    const PermissionBits bits;
     useFiveWords();
     const std::string content = wordProgress(up, 0, 0) + "#";
     TestDirectory::writeFile(grade5Path, content);
-    std::filesystem::permissions(grade5Path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
-                                                 std::filesystem::perms::others_read);
+    const auto readOnly = std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                          std::filesystem::perms::others_read;
+    std::filesystem::permissions(grade5Path, readOnly);
 
     auto* store = WordManager::getInstance();
     EXPECT_EQ(store->getLearningWords(5), std::vector<std::uint64_t>{up});
+    EXPECT_EQ(stderrOf([store] { store->save(); }),
+              "WARNING: could not write save/JLPTN5wordprogress.txt: it is read-only; its progress is not saved "
+              "and the file is left as it was\n");
+    EXPECT_EQ(std::filesystem::status(grade5Path).permissions(), readOnly);
     EXPECT_EQ(TestDirectory::readFile(grade5Path), content);
 }
 

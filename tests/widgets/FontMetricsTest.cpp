@@ -158,7 +158,7 @@ TEST(FontMetricsTest, FittingGivesTheSameLabelsAsMeasuringThroughSfml)
     // A long answer button, a short one and the question sign.
     const std::vector<Shape> shapes = {{FontId::MoboBold, 70, {220, 120}},
                                        {FontId::MoboBold, 70, {140, 120}},
-                                       {FontId::ShipporiGothicB2OtfBold, 140, {280, 200}}};
+                                       {FontId::ShipporiGothicB2OtfBold, 140, {220, 200}}};
     for (const Shape& shape : shapes)
     {
         sf::Font copy;
