@@ -147,9 +147,8 @@ TEST(TeachingTexts, KanjiRecordsAreWellFormedAndMatchTheStrokeRecords)
                                                           L"しも", L"もと"}));
     EXPECT_EQ(recordOf(L"万"), (std::vector<std::wstring>{L"Ten thousand", L"マン", L"バン", L""}));
     EXPECT_EQ(recordOf(L"分"), (std::vector<std::wstring>{L"Part, minute of time", L"ブン", L"ブ", L"フン", L"", L"わ"}));
-    // A reading question counts every reading the record lacks as wrong, so
-    // readings that common words use are in (来ます, 一日中), unused ones out.
-    const auto reads = [&recordOf](const std::wstring& character, const std::wstring& reading) {
+    // A reading question counts a reading the record lacks as wrong: those common words use are in, the rest out.
+    const auto reads = [&](const wchar_t* character, const wchar_t* reading) {
         const auto lines = recordOf(character);
         return std::find(lines.begin() + 1, lines.end(), reading) != lines.end();
     };
