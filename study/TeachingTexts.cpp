@@ -913,7 +913,7 @@ std::map<int, std::wstring> wordTexts = {
     L"ーーーー\n"
     L"天下\n"
     L"てんか\n"
-    L"The whole world\n"
+    L"The whole country\n"
     L"ーーーー\n"
     L"下水\n"
     L"げすい\n"
