@@ -147,6 +147,13 @@ TEST(TeachingTexts, KanjiRecordsAreWellFormedAndMatchTheStrokeRecords)
                                                           L"しも", L"もと"}));
     EXPECT_EQ(recordOf(L"万"), (std::vector<std::wstring>{L"Ten thousand", L"マン", L"バン", L""}));
     EXPECT_EQ(recordOf(L"分"), (std::vector<std::wstring>{L"Part, minute of time", L"ブン", L"ブ", L"フン", L"", L"わ"}));
+    // A reading question counts a reading the record lacks as wrong: those common words use are in, the rest out.
+    const auto reads = [&](const wchar_t* character, const wchar_t* reading) {
+        const auto lines = recordOf(character);
+        return std::find(lines.begin() + 1, lines.end(), reading) != lines.end();
+    };
+    EXPECT_TRUE(reads(L"来", L"き") && reads(L"中", L"ジュウ") && reads(L"六", L"むい"));
+    EXPECT_FALSE(reads(L"今", L"キン") || reads(L"聞", L"モン"));
     EXPECT_EQ(kanji.back().character, L"聞");
     for (std::size_t i = 99; i < 103; ++i)
         EXPECT_EQ(strokes[i].second.size(), 14u) << "record " << i;
@@ -170,13 +177,15 @@ TEST(TeachingTexts, WordRecordsHaveDistinctKeysAndReadings)
         EXPECT_FALSE(lines[i + 2].empty());
         EXPECT_EQ(lines[i + 3], separator);
     }
-    // Only these meanings are shared, and only by these words.
+    // Only words of one sense share a label, so none is offered the other's as wrong.
     const std::map<std::wstring, std::vector<std::wstring>> shared = {
         {L"Sky", {L"上空", L"天", L"空中", L"空"}}, {L"Master", {L"名人", L"名手"}},
         {L"To rise", {L"上がる", L"高まる"}},       {L"To descend", {L"下る", L"下りる"}},
         {L"Money", {L"金子", L"金"}},               {L"Boy", {L"少年", L"一男"}},
         {L"Space", {L"空間", L"間"}},               {L"To talk", {L"話す", L"語らう"}},
-        {L"New", {L"新しい", L"新た"}}};
+        {L"New", {L"新しい", L"新た"}},             {L"Atmosphere", {L"大気", L"空気"}},
+        {L"To eat", {L"食う", L"食べる"}},          {L"To raise", {L"上げる", L"高める"}},
+        {L"To be enough", {L"足りる", L"足る"}}};
     for (const auto& [meaning, words] : wordsByMeaning)
     {
         if (words.size() > 1)
