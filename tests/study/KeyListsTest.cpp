@@ -1,0 +1,50 @@
+#include "study/KeyLists.hpp"
+#include "study/KeyShuffle.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+TEST(KeyShuffle, SeedIsTheClocksLow32BitsModuloTheEngineModulusNeverZero)
+{
+    EXPECT_EQ(shuffleSeed(5), 5u);
+    EXPECT_EQ(shuffleSeed((std::int64_t{1} << 32) + 7), 7u);
+    EXPECT_EQ(shuffleSeed(4294967290), 2147483643u);
+    EXPECT_EQ(shuffleSeed(2147483647), 1u);
+}
+
+TEST(KeyShuffle, OneEngineShufflesNewThenLearningThenMastered)
+{
+    // Worked out from x' = 16807x mod 2147483647 and the draw
+    // j = (v - 1) / (2147483645 / (i + 1)) for i = 1, 2, ...
+    KeyList fresh{1, 2, 3, 4, 5, 6}, learning{11, 12, 13}, mastered{21, 22};
+    shuffleKeyLists(fresh, learning, mastered, 2);
+    EXPECT_EQ(fresh, (KeyList{6, 1, 4, 2, 5, 3}));
+    EXPECT_EQ(learning, (KeyList{13, 11, 12}));
+    EXPECT_EQ(mastered, (KeyList{22, 21}));
+
+    // Seeded from the clock, two shuffles of the same list differ.
+    KeyList first(20), second, none;
+    for (std::size_t i = 0; i < first.size(); ++i)
+        first[i] = i;
+    second = first;
+    shuffleKeyLists(first, none, none);
+    shuffleKeyLists(second, none, none);
+    EXPECT_NE(first, second);
+}
+
+TEST(KeyLists, WrongOptionsWalkOnFromARandomStartAndWrapAround)
+{
+    // Key k offers the texts ak and bk; a9 is held already.
+    const KeyList source{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+    const auto texts = [](std::uint64_t k) {
+        return std::set<std::wstring>{L"a" + std::to_wstring(k), L"b" + std::to_wstring(k)};
+    };
+    std::srand(18);
+    ASSERT_EQ(std::rand() % 10, 8) << "the start that glibc's rand() gives for seed 18";
+    std::srand(18);
+    std::set<std::wstring> options{L"a9"};
+    addWrongOptions(options, 5, source, texts);
+    // 8 gives two, 9 only b9, 0 fills the last place and b0 is left out.
+    EXPECT_EQ(options, (std::set<std::wstring>{L"a8", L"b8", L"a9", L"b9", L"a0"}));
+}
