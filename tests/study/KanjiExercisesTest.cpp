@@ -5,6 +5,7 @@
 #include <SFML/System/String.hpp>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 using namespace kanjitest;
@@ -94,15 +95,28 @@ TEST(KanjiExercises, FirstExerciseOfAGradeIntroducesAKanji)
     EXPECT_EQ(introduced.getDrawingScore(), -1);
     EXPECT_EQ(store->countKanji(5), 103);
 
-    // From now on it is the only learning kanji: every exercise is about it or introduces another.
-    for (unsigned seed = 1; seed <= 30; ++seed)
+    // With n learning kanji a new one comes when rand() % (n + 5) is 0;
+    // otherwise a learning kanji is asked about.
+    std::vector<std::uint64_t> learning{card.getHash()};
+    std::wstring introducedInOrder = card.getText();
+    for (unsigned seed = 1; seed <= 40; ++seed)
     {
         std::srand(seed);
+        const bool introduce = std::rand() % (learning.size() + 5) == 0;
+        std::srand(seed);
         const Exercise next = store->nextExercise(5, false);
-        if (next.getType() == ExerciseType::NewKanjiInfo)
-            break;
-        EXPECT_EQ(next.getHash(), card.getHash());
+        ASSERT_EQ(next.getType() == ExerciseType::NewKanjiInfo, introduce) << "seed " << seed;
+        if (!introduce)
+            EXPECT_NE(std::find(learning.begin(), learning.end(), next.getHash()), learning.end());
+        else
+        {
+            introducedInOrder += next.getText();
+            learning.push_back(next.getHash());
+        }
     }
+    // The new list was shuffled at load: not taken from the back of the text.
+    ASSERT_GE(introducedInOrder.size(), 3u);
+    EXPECT_NE(introducedInOrder.substr(0, 3), L"聞駅語");
 }
 
 TEST(KanjiExercises, IntroductionCountsMissingReadingsAsKnown)
@@ -207,33 +221,33 @@ TEST(KanjiExercises, DrawingTasks)
 TEST(KanjiExercises, ReadingQuestionWithTwoRightReadings)
 {
     TestDirectory directory;
-    // 入 (い, はい) is learning and misses only its kun readings; every other kanji is new.
-    TestDirectory::writeFile(grade5Path, scoredFile({{L"入", {100, 0, 100, 100}}}));
+    // 一 (イチ, イツ) is learning and misses only its on readings; every other kanji is new.
+    TestDirectory::writeFile(grade5Path, scoredFile({{L"一", {100, 100, 0, 100}}}));
     auto* store = KanjiManager::getInstance();
-    std::set<std::wstring> otherKunyomi;
+    std::set<std::wstring> otherOnyomi;
     for (wchar_t c : grade5)
-        if (c != L'入')
-            for (const auto& reading : store->getKanji(key(std::wstring(1, c))).getKunyomi())
-                otherKunyomi.insert(reading);
+        if (c != L'一')
+            for (const auto& reading : store->getKanji(key(std::wstring(1, c))).getOnyomi())
+                otherOnyomi.insert(reading);
 
     int asked = 0;
     for (unsigned seed = 1; seed <= 40; ++seed)
     {
         std::srand(seed);
         const Exercise question = store->nextExercise(5, false);
-        if (question.getText() != L"入")
+        if (question.getText() != L"一")
             continue; // an introduction, or a question on the kanji it introduced
-        ASSERT_EQ(question.getType(), ExerciseType::KunyomiQuestion);
+        ASSERT_EQ(question.getType(), ExerciseType::OnyomiQuestion);
         ++asked;
-        EXPECT_EQ(question.getInstruction(), L"Choose the\ncorrect kunyomi\nreadings for\nthe kanji shown");
+        EXPECT_EQ(question.getInstruction(), L"Choose the\ncorrect onyomi\nreadings for\nthe kanji shown");
         const auto options = question.getOptions();
         EXPECT_EQ(options.size(), 9u);
-        EXPECT_TRUE(options.count(L"い"));
-        EXPECT_TRUE(options.count(L"はい"));
-        for (const auto& wrong : wrongOptions(question, {L"い", L"はい"}))
-            EXPECT_TRUE(otherKunyomi.count(wrong));
-        EXPECT_EQ(question.getKunyomiProgress(), 0);
-        EXPECT_EQ(question.getOnyomiProgress(), 100);
+        EXPECT_TRUE(options.count(L"イチ"));
+        EXPECT_TRUE(options.count(L"イツ"));
+        for (const auto& wrong : wrongOptions(question, {L"イチ", L"イツ"}))
+            EXPECT_TRUE(otherOnyomi.count(wrong));
+        EXPECT_EQ(question.getOnyomiProgress(), 0);
+        EXPECT_EQ(question.getKunyomiProgress(), 100);
         EXPECT_EQ(question.getMeaningProgress(), 100);
         EXPECT_EQ(question.getDrawingProgress(), 100);
     }
