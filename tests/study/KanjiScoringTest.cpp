@@ -49,9 +49,9 @@ sf::VertexArray stroke(std::initializer_list<sf::Vector2f> points, sf::Primitive
 TEST(KanjiScoring, ReadingStepsDependOnTheNumberOfReadings)
 {
     TestDirectory directory;
-    auto* store = loadStore(progressRecord(key(L"三"), 100, 0, 100, 100) + progressRecord(key(L"十"), 100, 100, 50, 100));
-    Exercise kun = question(ExerciseType::KunyomiQuestion, L"三", 100, 0, 100);
-    const int expected[] = {3, 6, 9};
+    auto* store = loadStore(progressRecord(key(L"三"), 100, 30, 100, 100) + progressRecord(key(L"十"), 100, 100, 50, 100));
+    Exercise kun = question(ExerciseType::KunyomiQuestion, L"三", 100, 30, 100);
+    const int expected[] = {33, 36, 39};
     const std::wstring answers[] = {L"み", L"みっ", L"みつ"};
     for (int i = 0; i < 3; ++i)
     {
@@ -62,12 +62,14 @@ TEST(KanjiScoring, ReadingStepsDependOnTheNumberOfReadings)
     }
     EXPECT_TRUE(store->hasEnoughAnswers(kun, 3));
     EXPECT_FALSE(store->checkAnswer(kun, L"ひと"));
-    EXPECT_EQ(kun.getKunyomiProgress(), 0);
+    EXPECT_EQ(kun.getKunyomiProgress(), 19);
 
     // Eleven readings: 10 / 11 is nothing.
     Exercise on = question(ExerciseType::OnyomiQuestion, L"十", 100, 100, 50);
     EXPECT_TRUE(store->checkAnswer(on, L"on7"));
     EXPECT_EQ(on.getOnyomiProgress(), 50);
+    EXPECT_FALSE(store->checkAnswer(on, L"サン"));
+    EXPECT_EQ(store->getKanji(key(L"十")).getOnyomiScore(), 30);
     EXPECT_FALSE(store->hasEnoughAnswers(on, 10));
     EXPECT_TRUE(store->hasEnoughAnswers(on, 11));
 }
@@ -139,6 +141,8 @@ TEST(KanjiScoring, StrokeLimitsAreInclusive)
         {stroke({{0, 0}, {100, 70.1f}}), false},  // end too far
         {stroke({{0, 0}, {150, 0}}), true},       // length exactly 50.0 longer
         {stroke({{0, 0}, {150.5f, 0}}), false},   // length too long
+        {stroke({{0, 0}, {50, 0}}), true},        // length exactly 50.0 shorter
+        {stroke({{0, 0}, {49.5f, 0}}), false},    // length too short
         {stroke({{0, 0}, {50, 60}, {100, 0}}), false},
         {stroke({}), false},
     };
