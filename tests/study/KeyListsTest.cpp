@@ -47,4 +47,17 @@ TEST(KeyLists, WrongOptionsWalkOnFromARandomStartAndWrapAround)
     addWrongOptions(options, 5, source, texts);
     // 8 gives two, 9 only b9, 0 fills the last place and b0 is left out.
     EXPECT_EQ(options, (std::set<std::wstring>{L"a8", L"b8", L"a9", L"b9", L"a0"}));
+
+    // One pass at most: a small source cannot fill the set.
+    options.clear();
+    addWrongOptions(options, 9, KeyList{1, 2}, texts);
+    EXPECT_EQ(options.size(), 4u);
+}
+
+TEST(KeyLists, WrongOptionsComeFromTheLargestListTiesGoingToNewThenLearning)
+{
+    const KeyList a(40), b(40), c(23), d(30), e(50);
+    EXPECT_EQ(&largestList(a, b, c), &a);
+    EXPECT_EQ(&largestList(d, a, b), &a);
+    EXPECT_EQ(&largestList(c, d, e), &e);
 }

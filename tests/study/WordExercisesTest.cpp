@@ -97,39 +97,15 @@ TEST(WordExercises, QuestionsOfferSixDistinctTextsAndSkipAFinishedPart)
     }
 }
 
-TEST(WordExercises, SmallGradeGetsFewerOptionsAndBothFinishedPartsKeepTheDrawnKind)
-{
-    TestDirectory directory;
-    wordTexts[5] = wordRecord(L"上", L"うえ", L"Up") + wordRecord(L"あの", L"あの", L"That") +
-                   wordRecord(L"この", L"この", L"This") + L"#";
-    // Listed twice, 上 is learning with both parts at 100.
-    TestDirectory::writeFile(grade5Path, wordProgress(up, 50, 50) + wordProgress(up, 100, 100) +
-                                             wordProgress(that, 0, 0) + wordProgress(thisOne, 0, 0) + "#");
-    std::srand(9);
-    auto* store = WordManager::getInstance();
-    ASSERT_EQ(store->getLearningWords(5).size(), 3u);
-
-    std::set<int> kindsForUp;
-    for (int round = 0; round < 60; ++round)
-    {
-        const Exercise exercise = store->nextExercise(5, false);
-        ASSERT_TRUE(exercise.getType() == ExerciseType::WordPronunciationQuestion ||
-                    exercise.getType() == ExerciseType::WordMeaningQuestion);
-        EXPECT_EQ(exercise.getOptions().size(), 3u);
-        if (exercise.getHash() == up)
-            kindsForUp.insert(exercise.getType());
-    }
-    EXPECT_EQ(kindsForUp.size(), 2u);
-}
-
 TEST(WordExercises, RandomDrawsComeInOrder)
 {
     TestDirectory directory;
     // 上 waits for its kanji; あの and この are learning; 下 and 川 are mastered.
+    // Listed twice, この is learning with both parts finished: the drawn kind stays.
     wordTexts[5] = wordRecord(L"上", L"うえ", L"Up") + wordRecord(L"あの", L"あの", L"That") +
                    wordRecord(L"この", L"この", L"This") + wordRecord(L"下", L"した", L"Down") +
                    wordRecord(L"川", L"かわ", L"River") + L"#";
-    TestDirectory::writeFile(grade5Path, wordProgress(that, 0, 0) + wordProgress(thisOne, 0, 0) +
+    TestDirectory::writeFile(grade5Path, wordProgress(that, 0, 0) + wordProgress(thisOne, 50, 50) + wordProgress(thisOne, 100, 100) +
                                              wordProgress(down, 100, 100) + wordProgress(hashString(L"川"), 100, 100) +
                                              "#");
     auto* store = WordManager::getInstance();
@@ -204,28 +180,4 @@ TEST(WordExercises, AnswersMoveScoresAndLists)
     EXPECT_FALSE(store->hasEnoughAnswers(reading, 0));
     EXPECT_FALSE(store->hasEnoughAnswers(meaning, 2));
     EXPECT_FALSE(store->hasEnoughAnswers(kanjiQuestion, 1));
-}
-
-TEST(WordExercises, ReviewFindsTheOneGradeWithMasteredWords)
-{
-    TestDirectory directory;
-    wordTexts[5] = wordRecord(L"上", L"うえ", L"Up") + wordRecord(L"下", L"した", L"Down") + L"#";
-    TestDirectory::writeFile(grade5Path, progressFile({up, down}, {100, 100}));
-    std::srand(13);
-    auto* store = WordManager::getInstance();
-
-    for (int round = 0; round < 20; ++round)
-    {
-        const Exercise exercise = store->reviewExercise();
-        ASSERT_TRUE(exercise.getType() == ExerciseType::WordPronunciationQuestion ||
-                    exercise.getType() == ExerciseType::WordMeaningQuestion);
-        EXPECT_TRUE(exercise.getHash() == up || exercise.getHash() == down);
-    }
-
-    for (const auto key : {up, down})
-    {
-        Exercise lost = question(ExerciseType::WordMeaningQuestion, key, 100, 100);
-        store->checkAnswer(lost, L"wrong");
-    }
-    EXPECT_EQ(store->reviewExercise().getType(), ExerciseType::None);
 }
