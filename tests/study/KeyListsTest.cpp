@@ -61,3 +61,18 @@ TEST(KeyLists, WrongOptionsComeFromTheLargestListTiesGoingToNewThenLearning)
     EXPECT_EQ(&largestList(d, a, b), &a);
     EXPECT_EQ(&largestList(c, d, e), &e);
 }
+
+TEST(KeyLists, ReviewLooksUpwardFromARandomGradeAndWrapsAfterFive)
+{
+    // Only grades 2 and 4 hold mastered items: starts 1 and 2 find 2, 3 and 4
+    // find 4, and 5 wraps around to 2.
+    const KeyLists mastered{{2, {1}}, {4, {1}}};
+    for (unsigned seed = 1; seed <= 20; ++seed)
+    {
+        std::srand(seed);
+        const int start = std::rand() % 5 + 1;
+        std::srand(seed);
+        EXPECT_EQ(reviewGrade(mastered), start == 3 || start == 4 ? 4 : 2) << "start " << start;
+    }
+    EXPECT_EQ(reviewGrade({}), 0);
+}
