@@ -106,18 +106,19 @@ TEST(ExerciseManager, FirstRunIntroducesKanjiBeforeTheWordsThatUseThem)
     EXPECT_EQ(manager->nextExercise().getType(), ExerciseType::NewKanjiInfo);
     EXPECT_EQ(WordManager::getInstance()->getNewWords(5).size(), 294u);
 
-    bool wordIntroduced = false;
-    for (int round = 0; round < 3000 && !wordIntroduced; ++round)
+    int wordsIntroduced = 0;
+    for (int round = 0; round < 3000 && wordsIntroduced < 2; ++round)
     {
         const Exercise exercise = manager->nextExercise();
         ASSERT_NE(exercise.getType(), ExerciseType::None);
         if (exercise.getType() != ExerciseType::NewWordInfo)
             continue;
-        wordIntroduced = true;
+        ++wordsIntroduced;
+        EXPECT_EQ(WordManager::getInstance()->getLearningWords(5).back(), exercise.getHash());
         for (const wchar_t unit : exercise.getText())
             EXPECT_FALSE(KanjiManager::getInstance()->getKanji(hashString(std::wstring(1, unit))).isNew());
     }
-    EXPECT_TRUE(wordIntroduced);
+    EXPECT_EQ(wordsIntroduced, 2);
 }
 
 TEST(ExerciseManager, WordQuestionsGoOnWhenEveryKanjiIsMastered)
@@ -302,9 +303,11 @@ TEST(ExerciseManager, ReviewAsksKanjiAndWordsInTurn)
     EXPECT_EQ(manager->nextExercise().getType(), ExerciseType::None);
     EXPECT_EQ(std::rand(), afterThreeRequests);
 
+    // Choosing a level ends review mode.
+    manager->selectGrade(5);
+    EXPECT_NE(manager->nextExercise().getType(), ExerciseType::None);
     manager->selectGrade(4);
-    for (int round = 0; round < 6; ++round)
-        EXPECT_EQ(manager->nextExercise().getType(), ExerciseType::None);
+    EXPECT_EQ(manager->nextExercise().getType(), ExerciseType::None);
 }
 
 TEST(ExerciseManager, StrokesPlayRisingPitches)
@@ -342,6 +345,13 @@ TEST(ExerciseManager, StrokesPlayRisingPitches)
     EXPECT_FLOAT_EQ(correctSound.getPitch(), 1.5f);
     EXPECT_TRUE(manager->checkStrokeCount(2));
     EXPECT_EQ(KanjiManager::getInstance()->getKanji(two).getDrawingScore(), 10);
+
+    // Outside practice a rejected stroke costs 5.
+    ASSERT_EQ(manager->nextExercise().getType(), ExerciseType::DrawKanjiFromMeaning);
+    sf::VertexArray far(sf::LineStrip, 1);
+    far[0].position = {900, 900};
+    EXPECT_FALSE(manager->checkStroke(far));
+    EXPECT_EQ(KanjiManager::getInstance()->getKanji(two).getDrawingScore(), 5);
 }
 
 TEST(ExerciseManager, SavedProgressComesBackInAFreshProcess)

@@ -126,9 +126,12 @@ TEST(KanjiScoring, AnswersMoveKanjiBetweenLearningAndMastered)
 TEST(KanjiScoring, StrokeLimitsAreInclusive)
 {
     TestDirectory directory;
-    auto* store = loadStore(progressRecord(key(L"一"), 0, 0, 0, 50));
+    auto* store = loadStore(progressRecord(key(L"一"), 10, 20, 30, 50));
     const Exercise drawing = store->drawingExercise(key(L"一"), false);
     ASSERT_EQ(drawing.getType(), ExerciseType::DrawKanjiFromMeaning);
+    EXPECT_EQ(std::vector<int>({drawing.getMeaningProgress(), drawing.getKunyomiProgress(), drawing.getOnyomiProgress(),
+                                drawing.getDrawingProgress()}),
+              std::vector<int>({10, 20, 30, 50}));
 
     struct Case
     {

@@ -136,10 +136,12 @@ TEST(KanjiStore, SavedScoresDecideTheLists)
     TestDirectory directory;
     TestDirectory::writeFile(grade5Path, progressRecord(key(L"一"), 100, 100, 100, 100) +
                                              progressRecord(key(L"八"), 0, 100, 100, -1) +
-                                             progressRecord(key(L"人"), -1, 0, 0, 0) +
+                                             progressRecord(key(L"人"), -1, 0, 0, 0) + progressRecord(key(L"人"), 0, -1, 0, 0) +
+                                             progressRecord(key(L"人"), 0, 0, -1, 0) +
                                              progressRecord(key(L"八"), 100, 100, 100, 100) + "#");
     auto* store = KanjiManager::getInstance();
-    // 八 listed twice: the first entry moved it, the later scores win.
+    // 八 listed twice: the first entry moved it, the later scores win. 人 stays
+    // new: every entry leaves one of its question scores unset.
     EXPECT_EQ(store->countMastered(5), 1);
     EXPECT_EQ(store->countKanji(5), 3);
     EXPECT_EQ(store->getKanji(key(L"八")).getDrawingScore(), 100);
