@@ -144,8 +144,7 @@ TEST(ExerciseManager, WordQuestionsGoOnWhenEveryKanjiIsMastered)
     const std::wstring wrong = wrongOption(exercise, {right});
 
     // A wrong answer is not remembered: given twice, it costs twice.
-    int reading = -5;
-    int meaningScore = -5;
+    int reading = -5, meaningScore = -5;
     EXPECT_FALSE(manager->checkWordAnswer(wrong, &reading, &meaningScore));
     EXPECT_EQ(meaning ? meaningScore : reading, 30);
     EXPECT_FALSE(manager->checkWordAnswer(wrong, &reading, &meaningScore));
@@ -239,6 +238,11 @@ TEST(ExerciseManager, GradeDrawPicksTheFirstStoreAndReadingsNeedEveryAnswer)
     EXPECT_FLOAT_EQ(correctSound.getPitch(), 1.5f);
 
     EXPECT_EQ(manager->helpExercise().getType(), ExerciseType::NewKanjiInfo);
+
+    // A word check does not apply to a kanji question.
+    int reading = -5;
+    EXPECT_FALSE(manager->checkWordAnswer(L"いち", &reading, &meaning));
+    EXPECT_EQ(reading, -5);
 }
 
 TEST(ExerciseManager, ReviewAsksKanjiAndWordsInTurn)

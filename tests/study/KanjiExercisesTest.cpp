@@ -220,6 +220,7 @@ TEST(KanjiExercises, TenReadingsOfItsOwnLeaveNoRoomForWrongOnes)
             continue;
         ++asked;
         EXPECT_EQ(question.getOptions().size(), 10u);
+        EXPECT_EQ(question.getMeaningProgress(), 100);
         EXPECT_FALSE(question.getOptions().count(L"ひと"));
     }
     EXPECT_GT(asked, 0);
@@ -227,8 +228,8 @@ TEST(KanjiExercises, TenReadingsOfItsOwnLeaveNoRoomForWrongOnes)
 
 TEST(KanjiExercises, MissingReadingsCountAsKnownAndReviewAsksOnlyWhatAKanjiHas)
 {
-    // 千 is new and has no kun reading; 万 (no kun) and 〇 (no reading) are mastered.
-    useGrade5Texts(kanjiRecord(L"千", L"Thousand", {L"セン"}, {}) + kanjiRecord(L"万", L"Ten thousand", {L"マン"}, {}) +
+    // 千 is new and has no reading; 万 (no kun) and 〇 (no reading) are mastered.
+    useGrade5Texts(kanjiRecord(L"千", L"Thousand", {}, {}) + kanjiRecord(L"万", L"Ten thousand", {L"マン"}, {}) +
                        kanjiRecord(L"〇", L"Zero", {}, {}),
                    strokeRecord(L"千", {10}) + strokeRecord(L"万", {10}) + strokeRecord(L"〇", {10}));
     TestDirectory directory;
@@ -237,10 +238,10 @@ TEST(KanjiExercises, MissingReadingsCountAsKnownAndReviewAsksOnlyWhatAKanjiHas)
     EXPECT_EQ(store->nextExercise(5, false).getText(), L"千");
     const Kanji introduced = store->getKanji(key(L"千"));
     EXPECT_EQ(introduced.getKunyomiScore(), 100);
-    EXPECT_EQ(introduced.getOnyomiScore(), 0);
-    EXPECT_FALSE(introduced.isNew());
+    EXPECT_EQ(introduced.getOnyomiScore(), 100);
+    EXPECT_EQ(introduced.getMeaningScore(), 0);
 
-    // Grade mode walks past the finished kun part; review turns a missing
+    // Grade mode walks past the finished reading parts; review turns a missing
     // kun reading into on, and a missing on reading into drawing.
     std::map<std::wstring, std::set<int>> seen;
     for (unsigned seed = 1; seed <= 200; ++seed)
@@ -253,8 +254,8 @@ TEST(KanjiExercises, MissingReadingsCountAsKnownAndReviewAsksOnlyWhatAKanjiHas)
         const Exercise review = store->reviewExercise();
         seen[store->getKanji(review.getHash()).getCharacter()].insert(review.getType());
     }
-    EXPECT_EQ(seen[L"千"], (std::set<int>{ExerciseType::OnyomiQuestion, ExerciseType::KanjiMeaningQuestion,
-                                          ExerciseType::DrawKanjiFromMeaning, ExerciseType::DrawingPractice}));
+    EXPECT_EQ(seen[L"千"], (std::set<int>{ExerciseType::KanjiMeaningQuestion, ExerciseType::DrawKanjiFromMeaning,
+                                          ExerciseType::DrawingPractice}));
     EXPECT_EQ(seen[L"万"], (std::set<int>{ExerciseType::OnyomiQuestion, ExerciseType::KanjiMeaningQuestion,
                                           ExerciseType::DrawKanjiFromMeaning}));
     EXPECT_EQ(seen[L"〇"], (std::set<int>{ExerciseType::KanjiMeaningQuestion, ExerciseType::DrawKanjiFromMeaning}));

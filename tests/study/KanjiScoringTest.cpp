@@ -61,6 +61,7 @@ TEST(KanjiScoring, ReadingStepsDependOnTheNumberOfReadings)
         EXPECT_EQ(store->getKanji(key(L"三")).getKunyomiScore(), expected[i]);
     }
     EXPECT_TRUE(store->hasEnoughAnswers(kun, 3));
+    EXPECT_FALSE(store->hasEnoughAnswers(kun, 4));
     EXPECT_FALSE(store->checkAnswer(kun, L"ひと"));
     EXPECT_EQ(kun.getKunyomiProgress(), 19);
 
@@ -129,9 +130,8 @@ TEST(KanjiScoring, StrokeLimitsAreInclusive)
     auto* store = loadStore(progressRecord(key(L"一"), 10, 20, 30, 50));
     const Exercise drawing = store->drawingExercise(key(L"一"), false);
     ASSERT_EQ(drawing.getType(), ExerciseType::DrawKanjiFromMeaning);
-    EXPECT_EQ(std::vector<int>({drawing.getMeaningProgress(), drawing.getKunyomiProgress(), drawing.getOnyomiProgress(),
-                                drawing.getDrawingProgress()}),
-              std::vector<int>({10, 20, 30, 50}));
+    EXPECT_EQ((std::vector<int>{drawing.getMeaningProgress(), drawing.getKunyomiProgress(), drawing.getOnyomiProgress(),
+                                drawing.getDrawingProgress()}), (std::vector<int>{10, 20, 30, 50}));
 
     struct Case
     {
