@@ -6,15 +6,6 @@
 
 namespace
 {
-std::minstd_rand0::result_type clockSeed()
-{
-    const auto nanoseconds =
-        std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::system_clock::now().time_since_epoch());
-    const auto low = static_cast<std::uint32_t>(nanoseconds.count());
-    const auto seed = static_cast<std::minstd_rand0::result_type>(low % 2147483647u);
-    return seed == 0 ? 1 : seed;
-}
-
 // One uniform draw from 0 to bound: the engine's range scaled down, values
 // above the last whole multiple thrown away.
 std::size_t drawIndex(std::minstd_rand0& engine, std::size_t bound)
@@ -37,11 +28,26 @@ void shuffleKeys(std::vector<std::uint64_t>& keys, std::minstd_rand0& engine)
 }
 } // namespace
 
-void shuffleKeyLists(std::vector<std::uint64_t>& newKeys, std::vector<std::uint64_t>& learningKeys,
-                     std::vector<std::uint64_t>& masteredKeys)
+std::uint32_t shuffleSeed(std::int64_t nanoseconds)
 {
-    std::minstd_rand0 engine(clockSeed());
+    const auto low = static_cast<std::uint32_t>(nanoseconds);
+    const std::uint32_t seed = low % 2147483647u;
+    return seed == 0 ? 1 : seed;
+}
+
+void shuffleKeyLists(std::vector<std::uint64_t>& newKeys, std::vector<std::uint64_t>& learningKeys,
+                     std::vector<std::uint64_t>& masteredKeys, std::uint32_t seed)
+{
+    std::minstd_rand0 engine(seed);
     shuffleKeys(newKeys, engine);
     shuffleKeys(learningKeys, engine);
     shuffleKeys(masteredKeys, engine);
+}
+
+void shuffleKeyLists(std::vector<std::uint64_t>& newKeys, std::vector<std::uint64_t>& learningKeys,
+                     std::vector<std::uint64_t>& masteredKeys)
+{
+    const auto now =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::system_clock::now().time_since_epoch());
+    shuffleKeyLists(newKeys, learningKeys, masteredKeys, shuffleSeed(now.count()));
 }

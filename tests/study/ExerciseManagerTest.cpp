@@ -106,18 +106,19 @@ TEST(ExerciseManager, FirstRunIntroducesKanjiBeforeTheWordsThatUseThem)
     EXPECT_EQ(manager->nextExercise().getType(), ExerciseType::NewKanjiInfo);
     EXPECT_EQ(WordManager::getInstance()->getNewWords(5).size(), 294u);
 
-    bool wordIntroduced = false;
-    for (int round = 0; round < 3000 && !wordIntroduced; ++round)
+    int wordsIntroduced = 0;
+    for (int round = 0; round < 3000 && wordsIntroduced < 2; ++round)
     {
         const Exercise exercise = manager->nextExercise();
         ASSERT_NE(exercise.getType(), ExerciseType::None);
         if (exercise.getType() != ExerciseType::NewWordInfo)
             continue;
-        wordIntroduced = true;
+        ++wordsIntroduced;
+        EXPECT_EQ(WordManager::getInstance()->getLearningWords(5).back(), exercise.getHash());
         for (const wchar_t unit : exercise.getText())
             EXPECT_FALSE(KanjiManager::getInstance()->getKanji(hashString(std::wstring(1, unit))).isNew());
     }
-    EXPECT_TRUE(wordIntroduced);
+    EXPECT_EQ(wordsIntroduced, 2);
 }
 
 TEST(ExerciseManager, WordQuestionsGoOnWhenEveryKanjiIsMastered)
@@ -125,7 +126,7 @@ TEST(ExerciseManager, WordQuestionsGoOnWhenEveryKanjiIsMastered)
     TestDirectory directory;
     const std::uint64_t up = hashString(L"上");
     writeKanjiProgress({});
-    writeWordProgress({{up, {0, 0}}});
+    writeWordProgress({{up, {50, 50}}});
     std::srand(2);
     auto* manager = ExerciseManager::getInstance();
     manager->selectGrade(5);
@@ -142,27 +143,31 @@ TEST(ExerciseManager, WordQuestionsGoOnWhenEveryKanjiIsMastered)
     const std::wstring right = rightWordAnswer(exercise);
     const std::wstring wrong = wrongOption(exercise, {right});
 
-    int reading = -5;
-    int meaningScore = -5;
+    // A wrong answer is not remembered: given twice, it costs twice.
+    int reading = -5, meaningScore = -5;
     EXPECT_FALSE(manager->checkWordAnswer(wrong, &reading, &meaningScore));
+    EXPECT_EQ(meaning ? meaningScore : reading, 30);
     EXPECT_FALSE(manager->checkWordAnswer(wrong, &reading, &meaningScore));
-    EXPECT_EQ(reading, 0);
-    EXPECT_EQ(meaningScore, 0);
+    EXPECT_EQ(meaning ? meaningScore : reading, 10);
+    EXPECT_EQ(meaning ? reading : meaningScore, 50);
     EXPECT_FALSE(manager->isQuestionComplete());
 
     EXPECT_TRUE(manager->checkWordAnswer(right, &reading, &meaningScore));
-    EXPECT_EQ(meaning ? meaningScore : reading, 10);
+    EXPECT_EQ(meaning ? meaningScore : reading, 20);
     EXPECT_FLOAT_EQ(correctSound.getPitch(), 1.4f);
     EXPECT_TRUE(manager->isQuestionComplete());
 
+    // Accepted already: reported again, neither scored nor sounded.
     correctSound.stop();
     correctSound.setPitch(1.f);
+    reading = meaningScore = -5;
     EXPECT_TRUE(manager->checkWordAnswer(right, &reading, &meaningScore));
-    EXPECT_EQ(meaning ? meaningScore : reading, 10);
+    EXPECT_EQ(meaning ? meaningScore : reading, 20);
+    EXPECT_EQ(meaning ? reading : meaningScore, 50);
     EXPECT_EQ(correctSound.getStatus(), sf::Sound::Stopped);
     EXPECT_FLOAT_EQ(correctSound.getPitch(), 1.f);
     const Word stored = WordManager::getInstance()->getWord(up);
-    EXPECT_EQ(meaning ? stored.getMeaningScore() : stored.getReadingScore(), 10);
+    EXPECT_EQ(meaning ? stored.getMeaningScore() : stored.getReadingScore(), 20);
 
     const Exercise help = manager->helpExercise();
     EXPECT_EQ(help.getType(), ExerciseType::NewWordInfo);
@@ -179,89 +184,120 @@ TEST(ExerciseManager, WordQuestionsGoOnWhenEveryKanjiIsMastered)
         exercise = manager->nextExercise();
     while ((exercise.getType() == ExerciseType::WordMeaningQuestion) != meaning);
     EXPECT_TRUE(manager->checkWordAnswer(right, &reading, &meaningScore));
-    EXPECT_EQ(meaning ? meaningScore : reading, 20);
+    EXPECT_EQ(meaning ? meaningScore : reading, 30);
 }
 
-TEST(ExerciseManager, TwoReadingQuestionNeedsBothAnswers)
+TEST(ExerciseManager, GradeDrawPicksTheFirstStoreAndReadingsNeedEveryAnswer)
 {
     TestDirectory directory;
-    const std::uint64_t enter = hashString(L"入"); // kunyomi い and はい
-    writeKanjiProgress({{enter, {100, 0, 100, 100}}});
-    writeWordProgress({});
-    std::srand(4);
+    const std::uint64_t one = hashString(L"一"); // onyomi イチ and イツ
+    const std::uint64_t up = hashString(L"上");
+    writeKanjiProgress({{one, {100, 100, 40, 100}}});
+    writeWordProgress({{up, {0, 0}}});
     auto* manager = ExerciseManager::getInstance();
     manager->selectGrade(5);
 
-    const Exercise exercise = manager->nextExercise();
-    ASSERT_EQ(exercise.getType(), ExerciseType::KunyomiQuestion);
-    ASSERT_EQ(exercise.getHash(), enter);
+    // An odd draw asks the word store first, an even one the kanji store.
+    Exercise exercise;
+    for (unsigned seed = 1; seed <= 8; ++seed)
+    {
+        std::srand(seed);
+        const bool wordsFirst = std::rand() % 2 == 1;
+        std::srand(seed);
+        exercise = manager->nextExercise();
+        EXPECT_EQ(exercise.getHash(), wordsFirst ? up : one) << "seed " << seed;
+    }
+    while (exercise.getHash() != one)
+        exercise = manager->nextExercise();
+    ASSERT_EQ(exercise.getType(), ExerciseType::OnyomiQuestion);
     EXPECT_EQ(exercise.getOptions().size(), 9u);
 
     int meaning = 0, kunyomi = 0, onyomi = 0, drawing = 0;
-    EXPECT_TRUE(manager->checkKanjiAnswer(L"い", &meaning, &kunyomi, &onyomi, &drawing));
-    EXPECT_EQ(kunyomi, 5);
+    EXPECT_TRUE(manager->checkKanjiAnswer(L"イチ", &meaning, &kunyomi, &onyomi, &drawing));
+    EXPECT_EQ(onyomi, 45);
     EXPECT_FLOAT_EQ(correctSound.getPitch(), 1.4f);
     EXPECT_FALSE(manager->isQuestionComplete());
 
     correctSound.stop();
-    EXPECT_TRUE(manager->checkKanjiAnswer(L"い", &meaning, &kunyomi, &onyomi, &drawing));
-    EXPECT_EQ(kunyomi, 5);
+    meaning = kunyomi = onyomi = drawing = -5;
+    EXPECT_TRUE(manager->checkKanjiAnswer(L"イチ", &meaning, &kunyomi, &onyomi, &drawing));
+    EXPECT_EQ(std::vector<int>({meaning, kunyomi, onyomi, drawing}), std::vector<int>({100, 100, 45, 100}));
     EXPECT_EQ(correctSound.getStatus(), sf::Sound::Stopped);
     EXPECT_FALSE(manager->isQuestionComplete());
 
-    EXPECT_TRUE(manager->checkKanjiAnswer(L"はい", &meaning, &kunyomi, &onyomi, &drawing));
-    EXPECT_EQ(kunyomi, 10);
-    EXPECT_EQ(meaning, 100);
+    EXPECT_TRUE(manager->checkKanjiAnswer(L"イツ", &meaning, &kunyomi, &onyomi, &drawing));
+    EXPECT_EQ(onyomi, 50);
     EXPECT_FLOAT_EQ(correctSound.getPitch(), 1.5f);
     EXPECT_TRUE(manager->isQuestionComplete());
 
-    const std::wstring wrong = wrongOption(exercise, {L"い", L"はい"});
+    const std::wstring wrong = wrongOption(exercise, {L"イチ", L"イツ"});
     EXPECT_FALSE(manager->checkKanjiAnswer(wrong, &meaning, &kunyomi, &onyomi, &drawing));
     EXPECT_FALSE(manager->checkKanjiAnswer(wrong, &meaning, &kunyomi, &onyomi, &drawing));
-    EXPECT_EQ(kunyomi, 0);
-    EXPECT_EQ(KanjiManager::getInstance()->getKanji(enter).getKunyomiScore(), 0);
+    EXPECT_EQ(onyomi, 10);
+    EXPECT_EQ(KanjiManager::getInstance()->getKanji(one).getOnyomiScore(), 10);
     EXPECT_FLOAT_EQ(correctSound.getPitch(), 1.5f);
 
     EXPECT_EQ(manager->helpExercise().getType(), ExerciseType::NewKanjiInfo);
+
+    // A word check does not apply to a kanji question.
+    int reading = -5;
+    EXPECT_FALSE(manager->checkWordAnswer(L"いち", &reading, &meaning));
+    EXPECT_EQ(reading, -5);
 }
 
-TEST(ExerciseManager, MasteredWordIsLostByAWrongReviewAnswer)
+TEST(ExerciseManager, ReviewAsksKanjiAndWordsInTurn)
 {
     TestDirectory directory;
+    const std::uint64_t one = hashString(L"一");
     const std::uint64_t up = hashString(L"上");
-    writeKanjiProgress({});
-    writeWordProgress({{up, {100, 90}}});
-    std::srand(6);
+    TestDirectory::writeFile(ProgressFile::kanjiPath(5),
+                             progressFile(kanjiKeys(), {-1, -1, -1, -1}, {{one, {100, 100, 100, 100}}}));
+    TestDirectory::writeFile(ProgressFile::wordPath(5), progressFile(wordKeys(5), {-1, -1}, {{up, {100, 100}}}));
     auto* manager = ExerciseManager::getInstance();
-    manager->selectGrade(5);
-
-    Exercise exercise = manager->nextExercise();
-    ASSERT_EQ(exercise.getType(), ExerciseType::WordMeaningQuestion);
-    int reading = 0, meaning = 0;
-    EXPECT_TRUE(manager->checkWordAnswer(L"Up", &reading, &meaning));
-    EXPECT_EQ(meaning, 100);
-    EXPECT_EQ(manager->countMasteredWords(5), 294);
-    EXPECT_EQ(manager->countWords(5), 294);
-    EXPECT_EQ(manager->nextExercise().getType(), ExerciseType::None);
-
     manager->setReviewMode(true);
+
+    // An odd draw asks the kanji store first, an even one the word store.
+    for (unsigned seed = 1; seed <= 8; ++seed)
+    {
+        std::srand(seed);
+        const bool kanjiFirst = std::rand() % 2 == 1;
+        std::srand(seed);
+        EXPECT_EQ(manager->nextExercise().getHash(), kanjiFirst ? one : up) << "seed " << seed;
+    }
+
+    // One wrong answer loses the mastered kanji.
+    Exercise exercise;
     do
         exercise = manager->nextExercise();
-    while (!isWordQuestion(exercise));
-    const bool askedMeaning = exercise.getType() == ExerciseType::WordMeaningQuestion;
-    EXPECT_FALSE(manager->checkWordAnswer(wrongOption(exercise, {rightWordAnswer(exercise)}), &reading, &meaning));
-    EXPECT_EQ(askedMeaning ? meaning : reading, 80);
-    EXPECT_EQ(manager->countMasteredWords(5), 293);
-    EXPECT_EQ(WordManager::getInstance()->getLearningWords(5), std::vector<std::uint64_t>{exercise.getHash()});
-}
+    while (exercise.getHash() != one || exercise.getType() == ExerciseType::DrawKanjiFromMeaning);
+    int outputs[4];
+    EXPECT_FALSE(manager->checkKanjiAnswer(L"wrong", &outputs[0], &outputs[1], &outputs[2], &outputs[3]));
+    EXPECT_EQ(manager->countMasteredKanji(5), 0);
 
-TEST(ExerciseManager, NothingToOfferGivesNone)
-{
-    TestDirectory directory;
-    auto* manager = ExerciseManager::getInstance();
-    manager->countKanji(5);
-    manager->countWords(5);
-    manager->setReviewMode(true);
+    // Now a kanji-first draw falls through to the words: the kind draw, one
+    // grade draw for the kanji and four draws for the word question.
+    for (unsigned seed = 1; seed <= 8; ++seed)
+    {
+        std::srand(seed);
+        const int draws = std::rand() % 2 == 1 ? 5 : 4;
+        for (int draw = 0; draw < draws; ++draw)
+            std::rand();
+        const int afterRequests = std::rand();
+        std::srand(seed);
+        EXPECT_EQ(manager->nextExercise().getHash(), up) << "seed " << seed;
+        EXPECT_EQ(std::rand(), afterRequests) << "seed " << seed;
+    }
+
+    // A wrong review answer takes the asked part from 100 to 80 and the word back to learning.
+    exercise = manager->nextExercise();
+    const bool askedMeaning = exercise.getType() == ExerciseType::WordMeaningQuestion;
+    int reading = 0, meaning = 0;
+    EXPECT_FALSE(manager->checkWordAnswer(L"wrong", &reading, &meaning));
+    EXPECT_EQ(askedMeaning ? meaning : reading, 80);
+    EXPECT_EQ(askedMeaning ? reading : meaning, 100);
+    EXPECT_EQ(WordManager::getInstance()->getLearningWords(5), std::vector<std::uint64_t>{up});
+    EXPECT_EQ(manager->countMasteredWords(5), 0);
+
     // Nothing mastered: the kind draw, then three requests of one grade draw each.
     std::srand(8);
     for (int draw = 0; draw < 4; ++draw)
@@ -271,12 +307,11 @@ TEST(ExerciseManager, NothingToOfferGivesNone)
     EXPECT_EQ(manager->nextExercise().getType(), ExerciseType::None);
     EXPECT_EQ(std::rand(), afterThreeRequests);
 
+    // Choosing a level ends review mode.
+    manager->selectGrade(5);
+    EXPECT_NE(manager->nextExercise().getType(), ExerciseType::None);
     manager->selectGrade(4);
-    for (int round = 0; round < 6; ++round)
-        EXPECT_EQ(manager->nextExercise().getType(), ExerciseType::None);
-    EXPECT_EQ(manager->countKanji(4), 0);
-    EXPECT_EQ(manager->countKanji(5), 103);
-    EXPECT_EQ(manager->countMasteredKanji(5), 0);
+    EXPECT_EQ(manager->nextExercise().getType(), ExerciseType::None);
 }
 
 TEST(ExerciseManager, StrokesPlayRisingPitches)
@@ -314,6 +349,13 @@ TEST(ExerciseManager, StrokesPlayRisingPitches)
     EXPECT_FLOAT_EQ(correctSound.getPitch(), 1.5f);
     EXPECT_TRUE(manager->checkStrokeCount(2));
     EXPECT_EQ(KanjiManager::getInstance()->getKanji(two).getDrawingScore(), 10);
+
+    // Outside practice a rejected stroke costs 5.
+    ASSERT_EQ(manager->nextExercise().getType(), ExerciseType::DrawKanjiFromMeaning);
+    sf::VertexArray far(sf::LineStrip, 1);
+    far[0].position = {900, 900};
+    EXPECT_FALSE(manager->checkStroke(far));
+    EXPECT_EQ(KanjiManager::getInstance()->getKanji(two).getDrawingScore(), 5);
 }
 
 TEST(ExerciseManager, SavedProgressComesBackInAFreshProcess)

@@ -49,9 +49,9 @@ sf::VertexArray stroke(std::initializer_list<sf::Vector2f> points, sf::Primitive
 TEST(KanjiScoring, ReadingStepsDependOnTheNumberOfReadings)
 {
     TestDirectory directory;
-    auto* store = loadStore(progressRecord(key(L"三"), 100, 0, 100, 100) + progressRecord(key(L"十"), 100, 100, 50, 100));
-    Exercise kun = question(ExerciseType::KunyomiQuestion, L"三", 100, 0, 100);
-    const int expected[] = {3, 6, 9};
+    auto* store = loadStore(progressRecord(key(L"三"), 100, 30, 100, 100) + progressRecord(key(L"十"), 100, 100, 50, 100));
+    Exercise kun = question(ExerciseType::KunyomiQuestion, L"三", 100, 30, 100);
+    const int expected[] = {33, 36, 39};
     const std::wstring answers[] = {L"み", L"みっ", L"みつ"};
     for (int i = 0; i < 3; ++i)
     {
@@ -61,13 +61,16 @@ TEST(KanjiScoring, ReadingStepsDependOnTheNumberOfReadings)
         EXPECT_EQ(store->getKanji(key(L"三")).getKunyomiScore(), expected[i]);
     }
     EXPECT_TRUE(store->hasEnoughAnswers(kun, 3));
+    EXPECT_FALSE(store->hasEnoughAnswers(kun, 4));
     EXPECT_FALSE(store->checkAnswer(kun, L"ひと"));
-    EXPECT_EQ(kun.getKunyomiProgress(), 0);
+    EXPECT_EQ(kun.getKunyomiProgress(), 19);
 
     // Eleven readings: 10 / 11 is nothing.
     Exercise on = question(ExerciseType::OnyomiQuestion, L"十", 100, 100, 50);
     EXPECT_TRUE(store->checkAnswer(on, L"on7"));
     EXPECT_EQ(on.getOnyomiProgress(), 50);
+    EXPECT_FALSE(store->checkAnswer(on, L"サン"));
+    EXPECT_EQ(store->getKanji(key(L"十")).getOnyomiScore(), 30);
     EXPECT_FALSE(store->hasEnoughAnswers(on, 10));
     EXPECT_TRUE(store->hasEnoughAnswers(on, 11));
 }
@@ -124,9 +127,11 @@ TEST(KanjiScoring, AnswersMoveKanjiBetweenLearningAndMastered)
 TEST(KanjiScoring, StrokeLimitsAreInclusive)
 {
     TestDirectory directory;
-    auto* store = loadStore(progressRecord(key(L"一"), 0, 0, 0, 50));
+    auto* store = loadStore(progressRecord(key(L"一"), 10, 20, 30, 50));
     const Exercise drawing = store->drawingExercise(key(L"一"), false);
     ASSERT_EQ(drawing.getType(), ExerciseType::DrawKanjiFromMeaning);
+    EXPECT_EQ((std::vector<int>{drawing.getMeaningProgress(), drawing.getKunyomiProgress(), drawing.getOnyomiProgress(),
+                                drawing.getDrawingProgress()}), (std::vector<int>{10, 20, 30, 50}));
 
     struct Case
     {
@@ -139,6 +144,8 @@ TEST(KanjiScoring, StrokeLimitsAreInclusive)
         {stroke({{0, 0}, {100, 70.1f}}), false},  // end too far
         {stroke({{0, 0}, {150, 0}}), true},       // length exactly 50.0 longer
         {stroke({{0, 0}, {150.5f, 0}}), false},   // length too long
+        {stroke({{0, 0}, {50, 0}}), true},        // length exactly 50.0 shorter
+        {stroke({{0, 0}, {49.5f, 0}}), false},    // length too short
         {stroke({{0, 0}, {50, 60}, {100, 0}}), false},
         {stroke({}), false},
     };
@@ -161,7 +168,7 @@ TEST(KanjiScoring, StrokeLimitsAreInclusive)
     EXPECT_EQ(extra.getVertexCount(), 2u);
 }
 
-TEST(KanjiScoring, RejectedStrokesCostDrawingScoreOutsidePractice)
+TEST(KanjiScoring, RejectedStrokesCostFiveOutsidePracticeAndACompleteDrawingGivesTen)
 {
     TestDirectory directory;
     auto* store = loadStore(progressRecord(key(L"一"), 100, 100, 100, 100) + progressRecord(key(L"三"), 50, 50, 50, 3));
@@ -179,19 +186,14 @@ TEST(KanjiScoring, RejectedStrokesCostDrawingScoreOutsidePractice)
     const Exercise three = store->drawingExercise(key(L"三"), false);
     EXPECT_FALSE(store->checkStroke(three, wrong, 0, false));
     EXPECT_EQ(store->getKanji(key(L"三")).getDrawingScore(), 0);
-}
 
-TEST(KanjiScoring, CompleteDrawingRaisesTheScore)
-{
-    TestDirectory directory;
-    auto* store = loadStore(progressRecord(key(L"一"), 100, 100, 100, 95));
-    const Exercise drawing = store->drawingExercise(key(L"一"), false);
-    EXPECT_FALSE(store->checkStrokeCount(drawing, 1));
+    // 一 has two model strokes: one stroke is not complete; two give 100 and mastery back.
+    EXPECT_FALSE(store->checkStrokeCount(one, 1));
     EXPECT_EQ(store->getKanji(key(L"一")).getDrawingScore(), 95);
-    EXPECT_TRUE(store->checkStrokeCount(drawing, 2));
+    EXPECT_TRUE(store->checkStrokeCount(one, 2));
     EXPECT_EQ(store->getKanji(key(L"一")).getDrawingScore(), 100);
     EXPECT_EQ(store->countMastered(5), 1);
-    EXPECT_TRUE(store->checkStrokeCount(drawing, 2));
+    EXPECT_TRUE(store->checkStrokeCount(one, 2));
     EXPECT_EQ(store->getKanji(key(L"一")).getDrawingScore(), 100);
 }
 

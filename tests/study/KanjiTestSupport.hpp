@@ -58,18 +58,6 @@ inline std::string progressRecord(std::uint64_t key, int meaning, int kunyomi, i
            std::to_string(onyomi) + "\n" + std::to_string(drawing) + "\n";
 }
 
-// A grade-5 progress file holding every kanji of the teaching text, scored by the given function.
-inline std::string grade5File(const std::function<std::vector<int>(int index, wchar_t kanji)>& scores)
-{
-    std::string file;
-    for (std::size_t i = 0; i < grade5.size(); ++i)
-    {
-        const auto s = scores(static_cast<int>(i), grade5[i]);
-        file += progressRecord(key(grade5.substr(i, 1)), s[0], s[1], s[2], s[3]);
-    }
-    return file + "#";
-}
-
 // Every line the call writes to the standard error stream.
 inline std::string stderrOf(const std::function<void()>& call)
 {
