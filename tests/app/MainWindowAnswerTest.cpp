@@ -1,5 +1,8 @@
 #include "MainWindowFixture.hpp"
 
+#include "widgets/ResourceHolder.hpp"
+#include "widgets/ResourceIds.hpp"
+
 #include <algorithm>
 #include <iterator>
 
@@ -22,6 +25,9 @@ protected:
             EXPECT_EQ(shown(button.getText()), sorted[(step + i) % sorted.size()]) << "button " << i;
             const sf::Vector3f c = meanColour(image, place(i).x, place(i).y, 40, 30);
             EXPECT_LT(std::abs(c.y - c.x) + std::abs(c.z - c.y), 10.f) << "button " << i << " starts grey";
+            const sf::IntRect box = face(button);
+            EXPECT_EQ(sf::Vector2i(box.left + box.width / 2, box.top + box.height), place(i) + sf::Vector2i(0, 60))
+                << "button " << i << " stands at its place";
             ++i;
         }
         return step;
@@ -157,12 +163,18 @@ TEST_F(AnswerTest, WordAnswersGoThroughTheWordBranch)
     }
     EXPECT_EQ(types.size(), 2u);
 
-    ASSERT_TRUE(reach([](int s) { return s == 4 || s == 5; }));
-    click(260, 70);
-    EXPECT_EQ(window->getState(), ExerciseType::NewWordInfo) << "help on a word question shows its card";
-    EXPECT_EQ(window->getQuestionSign().getText(), L"右中間");
-    EXPECT_EQ(shown(window->getWordMeaningSign().getText()), L"Between right and center fielders");
-    EXPECT_EQ(window->getWordReadingSign().getText(), L"うちゅうかん");
+    const int continueAtRest = face(window->getContinueButton()).top;
+    for (int card = 0; card < 2; ++card)
+    {
+        ASSERT_TRUE(reach([](int s) { return s == 4 || s == 5; }));
+        click(260, 70);
+        EXPECT_EQ(window->getState(), ExerciseType::NewWordInfo) << "help on a word question shows its card";
+        EXPECT_EQ(window->getQuestionSign().getText(), L"右中間");
+        EXPECT_EQ(shown(window->getWordMeaningSign().getText()), L"Between right and center fielders");
+        EXPECT_EQ(window->getWordReadingSign().getText(), L"うちゅうかん");
+        EXPECT_EQ(face(window->getContinueButton()).top, continueAtRest) << "with Continue at rest";
+        click(640, 100);
+    }
 }
 
 // 下 and 一 learning, asked only their meanings: help shows each kanji's
@@ -170,8 +182,8 @@ TEST_F(AnswerTest, WordAnswersGoThroughTheWordBranch)
 TEST_F(AnswerTest, HelpCardsShowTheLessonWithTheirButtonsAtRest)
 {
     open({{L"一", {30, 100, 100, 100}}, {L"下", {30, 100, 100, 100}}});
-    const int continueAtRest = faceTop(window->getContinueButton(), 640);
-    const int helpAtRest = faceTop(window->getHelpButton(), 260);
+    const int continueAtRest = face(window->getContinueButton()).top;
+    const int helpAtRest = face(window->getHelpButton()).top;
     auto meaningOf = [this](const wchar_t* kanji) {
         return reach([kanji](int s) { return s == 3 && current().getText() == kanji; });
     };
@@ -191,11 +203,17 @@ TEST_F(AnswerTest, HelpCardsShowTheLessonWithTheirButtonsAtRest)
     EXPECT_EQ(texts(window->getKunyomiSigns()), Texts({L"お", L"くだ", L"さ", L"した", L"しも", L"もと"}));
     EXPECT_EQ(texts(window->getOnyomiSigns()), Texts({L"カ", L"ゲ", L"", L"", L"", L""}));
     click(640, 100);
-    EXPECT_EQ(faceTop(window->getHelpButton(), 260), helpAtRest) << "a question reached from a card shows help at rest";
+    EXPECT_EQ(face(window->getHelpButton()).top, helpAtRest) << "a question reached from a card shows help at rest";
 
     ASSERT_TRUE(meaningOf(L"一"));
     click(260, 70);
     EXPECT_EQ(texts(window->getKunyomiSigns()), Texts({L"ひと", L"", L"", L"", L"", L""}));
     EXPECT_EQ(texts(window->getOnyomiSigns()), Texts({L"イチ", L"イツ", L"", L"", L"", L""}));
-    EXPECT_EQ(faceTop(window->getContinueButton(), 640), continueAtRest) << "a card shows Continue at rest";
+    EXPECT_EQ(face(window->getContinueButton()).top, continueAtRest) << "a card shows Continue at rest";
+    // Empty reading signs are not drawn: the background shows where they stand.
+    sf::Sprite background(TextureHolder::getInstance()->get(TextureId::Background));
+    background.setScale(2.f, 2.f);
+    const sf::Image screen = capture(), bare = rendering::render(background, 800, 600);
+    for (const sf::Vector2u place : {sf::Vector2u(215, 295), sf::Vector2u(345, 405)})
+        EXPECT_EQ(screen.getPixel(place.x, place.y), bare.getPixel(place.x, place.y));
 }

@@ -234,15 +234,17 @@ public:
         return newlinesToSpaces(text.toWideString());
     }
 
-    // The top row of a button's face over its middle column: the face
-    // floats 10 px over its base at rest, less while hovered or pressed.
-    static int faceTop(const Button& button, int x)
+    // The box a button covers, face and base: the face floats 10 px over
+    // its base at rest, less while hovered or pressed.
+    static sf::IntRect face(const Button& button)
     {
         const sf::Image image = rendering::render(button, 800, 600, sf::Color::Transparent);
-        for (unsigned y = 0; y < 600; ++y)
-            if (image.getPixel(x, y).a > 0)
-                return static_cast<int>(y);
-        return -1;
+        sf::IntRect box(800, 600, 0, 0);
+        for (int y = 0; y < 600; ++y)
+            for (int x = 0; x < 800; ++x)
+                if (image.getPixel(x, y).a > 0)
+                    box = {std::min(box.left, x), std::min(box.top, y), std::max(box.width, x + 1), y + 1};
+        return {box.left, box.top, box.width - box.left, box.height - box.top};
     }
 
     sf::Image capture()

@@ -48,7 +48,7 @@ TEST_F(MainWindowFixture, LevelLabelCountsAndTurnsGreenOnlyWhenKanjiAndWordsAreA
 {
     open({{L"一", {90, 100, 100, 100}}, {L"右中間", {100, 90}}});
     const Button& level = menu->levelButton;
-    const int levelAtRest = faceTop(level, 266), backAtRest = faceTop(window->getBackButton(), 60);
+    const int levelAtRest = face(level).top, backAtRest = face(window->getBackButton()).top;
     EXPECT_EQ(level.getText(), label(5, "102/103", "293/294"));
     EXPECT_LT(std::abs(greenness(capture())), 10.f) << "an unfinished level is grey";
 
@@ -75,10 +75,10 @@ TEST_F(MainWindowFixture, LevelLabelCountsAndTurnsGreenOnlyWhenKanjiAndWordsAreA
     click(60, 70);
     EXPECT_EQ(level.getText(), label(5, "102/103", "294/294")) << "back shows the fresh counts";
     EXPECT_LT(std::abs(greenness(capture())), 10.f) << "all words without all kanji is not complete";
-    EXPECT_EQ(faceTop(level, 266), levelAtRest) << "back shows the menu at rest";
+    EXPECT_EQ(face(level).top, levelAtRest) << "back shows the menu at rest";
 
     click(266, 400);
-    EXPECT_EQ(faceTop(window->getBackButton(), 60), backAtRest) << "a run starts with back at rest";
+    EXPECT_EQ(face(window->getBackButton()).top, backAtRest) << "a run starts with back at rest";
     clickOption(true); // masters 一: nothing is left to ask
     EXPECT_EQ(window->getState(), 0);
     EXPECT_EQ(level.getText(), label(5, "103/103", "294/294"));
@@ -116,14 +116,14 @@ TEST_F(MainWindowFixture, FreshRunStartsOnNewKanjiCard)
 
     // Continue is left pressed on every card, yet each later card or
     // practice shows it at rest.
-    const int atRest = faceTop(window->getContinueButton(), 640);
+    const int atRest = face(window->getContinueButton()).top;
     for (int cards = 0; cards < 5;)
     {
         step();
         if (window->getState() < ExerciseType::NewKanjiInfo)
             continue;
         ++cards;
-        EXPECT_EQ(faceTop(window->getContinueButton(), 640), atRest) << "screen " << window->getState();
+        EXPECT_EQ(face(window->getContinueButton()).top, atRest) << "screen " << window->getState();
     }
 }
 
