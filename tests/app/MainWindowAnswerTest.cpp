@@ -177,16 +177,16 @@ TEST_F(AnswerTest, WordAnswersGoThroughTheWordBranch)
     }
 }
 
-// 下 and 一 learning, asked only their meanings: help shows each kanji's
-// card; that of 一 (one kun reading) blanks the signs 下 (six) filled.
-TEST_F(AnswerTest, HelpCardsShowTheLessonWithTheirButtonsAtRest)
+// 一 asked a reading and 下 its meaning, 万 and the word 上 still new, all
+// else mastered. Help shows each question's lesson; every card, by help or
+// as the next exercise, shows Continue at rest, and every question after a
+// card shows help at rest. 一's card (one kun reading) blanks what 下's (six)
+// filled.
+TEST_F(AnswerTest, LessonsAndCardsStartWithTheirButtonsAtRest)
 {
-    open({{L"一", {30, 100, 100, 100}}, {L"下", {30, 100, 100, 100}}});
+    open({{L"一", {100, 40, 100, 100}}, {L"下", {30, 100, 100, 100}}, {L"万", {-1, -1, -1, -1}}, {L"上", {-1, -1}}});
     const int continueAtRest = face(window->getContinueButton()).top;
     const int helpAtRest = face(window->getHelpButton()).top;
-    auto meaningOf = [this](const wchar_t* kanji) {
-        return reach([kanji](int s) { return s == 3 && current().getText() == kanji; });
-    };
     auto texts = [](const std::vector<Sign>& signs) {
         std::vector<std::wstring> all;
         for (const Sign& sign : signs)
@@ -194,26 +194,51 @@ TEST_F(AnswerTest, HelpCardsShowTheLessonWithTheirButtonsAtRest)
         return all;
     };
     using Texts = std::vector<std::wstring>;
-
-    ASSERT_TRUE(meaningOf(L"下"));
-    click(260, 70);
-    ASSERT_EQ(window->getState(), ExerciseType::NewKanjiInfo);
-    EXPECT_EQ(window->getQuestionSign().getText(), L"下");
-    EXPECT_EQ(shown(window->getMeaningSign().getText()), L"Meaning: Below");
-    EXPECT_EQ(texts(window->getKunyomiSigns()), Texts({L"お", L"くだ", L"さ", L"した", L"しも", L"もと"}));
-    EXPECT_EQ(texts(window->getOnyomiSigns()), Texts({L"カ", L"ゲ", L"", L"", L"", L""}));
-    click(640, 100);
-    EXPECT_EQ(face(window->getHelpButton()).top, helpAtRest) << "a question reached from a card shows help at rest";
-
-    ASSERT_TRUE(meaningOf(L"一"));
-    click(260, 70);
-    EXPECT_EQ(texts(window->getKunyomiSigns()), Texts({L"ひと", L"", L"", L"", L"", L""}));
-    EXPECT_EQ(texts(window->getOnyomiSigns()), Texts({L"イチ", L"イツ", L"", L"", L"", L""}));
-    EXPECT_EQ(face(window->getContinueButton()).top, continueAtRest) << "a card shows Continue at rest";
-    // Empty reading signs are not drawn: the background shows where they stand.
-    sf::Sprite background(TextureHolder::getInstance()->get(TextureId::Background));
-    background.setScale(2.f, 2.f);
-    const sf::Image screen = capture(), bare = rendering::render(background, 800, 600);
-    for (const sf::Vector2u place : {sf::Vector2u(215, 295), sf::Vector2u(345, 405)})
-        EXPECT_EQ(screen.getPixel(place.x, place.y), bare.getPixel(place.x, place.y));
+    std::set<int> nextCards, questionsAfterCards;
+    bool belowShown = false, oneAfterBelow = false;
+    auto done = [&] {
+        return nextCards.size() == 3 && oneAfterBelow && questionsAfterCards.count(1) &&
+               questionsAfterCards.count(3) && questionsAfterCards.count(6);
+    };
+    click(266, 400);
+    for (int round = 0; round < 300 && !done(); ++round)
+    {
+        const int state = window->getState();
+        ASSERT_GT(state, 0);
+        if (state >= ExerciseType::NewKanjiInfo)
+            nextCards.insert(state);
+        else
+        {
+            const std::wstring item = current().getText();
+            click(260, 70);
+            ASSERT_EQ(window->getState(), state <= 3 ? 7 : state <= 5 ? 8 : 9) << "the lesson of question " << state;
+            EXPECT_EQ(window->getQuestionSign().getText(), item);
+            if (state == ExerciseType::KanjiMeaningQuestion && item == L"下")
+            {
+                belowShown = true;
+                EXPECT_EQ(shown(window->getMeaningSign().getText()), L"Meaning: Below");
+                EXPECT_EQ(texts(window->getKunyomiSigns()), Texts({L"お", L"くだ", L"さ", L"した", L"しも", L"もと"}));
+                EXPECT_EQ(texts(window->getOnyomiSigns()), Texts({L"カ", L"ゲ", L"", L"", L"", L""}));
+            }
+            else if (item == L"一" && belowShown && !oneAfterBelow)
+            {
+                oneAfterBelow = true;
+                EXPECT_EQ(texts(window->getKunyomiSigns()), Texts({L"ひと", L"", L"", L"", L"", L""}));
+                EXPECT_EQ(texts(window->getOnyomiSigns()), Texts({L"イチ", L"イツ", L"", L"", L"", L""}));
+                // Empty reading signs are not drawn: the background shows there.
+                sf::Sprite background(TextureHolder::getInstance()->get(TextureId::Background));
+                background.setScale(2.f, 2.f);
+                const sf::Image screen = capture(), bare = rendering::render(background, 800, 600);
+                for (const sf::Vector2u place : {sf::Vector2u(215, 295), sf::Vector2u(345, 405)})
+                    EXPECT_EQ(screen.getPixel(place.x, place.y), bare.getPixel(place.x, place.y));
+            }
+        }
+        EXPECT_EQ(face(window->getContinueButton()).top, continueAtRest) << "Continue on screen " << window->getState();
+        click(640, 100);
+        if (window->getState() >= ExerciseType::NewKanjiInfo)
+            continue;
+        questionsAfterCards.insert(window->getState());
+        EXPECT_EQ(face(window->getHelpButton()).top, helpAtRest) << "help on screen " << window->getState();
+    }
+    EXPECT_TRUE(done()) << "cards shown next: " << nextCards.size();
 }

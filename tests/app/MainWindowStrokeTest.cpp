@@ -27,6 +27,7 @@ TEST_F(MainWindowFixture, DrawingCompletesItselfAndPracticeFollowsTheModel)
     const std::vector<sf::VertexArray> model = current().getStrokes();
     ASSERT_EQ(model.size(), 3u);
     const DrawingBoard& board = window->getExerciseBoard();
+    const int helpAtRest = face(window->getHelpButton()).top;
 
     drawStroke(strokeFarFrom(model[0][0].position), ExerciseX, ExerciseY);
     EXPECT_EQ(board.getStrokeCount(), 0u) << "a wrong stroke disappears";
@@ -75,6 +76,7 @@ TEST_F(MainWindowFixture, DrawingCompletesItselfAndPracticeFollowsTheModel)
 
     click(640, 100);
     ASSERT_EQ(window->getState(), ExerciseType::DrawKanjiFromMeaning);
+    EXPECT_EQ(face(window->getHelpButton()).top, helpAtRest) << "a drawing after practice shows help at rest";
     click(260, 70);
     EXPECT_EQ(practice.getStrokeCount(), 0u) << "each practice starts on a clear board";
     EXPECT_GT(markerAt(0), 100) << "with the model at its first stroke";
