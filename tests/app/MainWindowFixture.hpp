@@ -152,11 +152,6 @@ public:
         return ExerciseManager::getInstance()->getExercise();
     }
 
-    static Kanji currentKanji()
-    {
-        return KanjiManager::getInstance()->getKanji(current().getHash());
-    }
-
     // Leaves the current screen the shortest way: the level button on the
     // menu, Continue on cards, back on questions.
     void step()

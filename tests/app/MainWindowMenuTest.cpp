@@ -102,16 +102,9 @@ TEST_F(MainWindowFixture, FreshRunStartsOnNewKanjiCard)
     click(266, 400);
     ASSERT_EQ(window->getState(), ExerciseType::NewKanjiInfo);
 
-    const Kanji kanji = currentKanji();
+    const Kanji kanji = KanjiManager::getInstance()->getKanji(current().getHash());
     EXPECT_EQ(window->getQuestionSign().getText().toWideString(), kanji.getCharacter());
     EXPECT_EQ(window->getMeaningSign().getText().toWideString(), L"Meaning: " + kanji.getMeaning());
-    auto expectReadings = [](const std::vector<Sign>& signs, const std::set<std::wstring>& readings) {
-        auto reading = readings.begin();
-        for (const Sign& sign : signs)
-            EXPECT_EQ(sign.getText().toWideString(), reading != readings.end() ? *reading++ : L"");
-    };
-    expectReadings(window->getKunyomiSigns(), kanji.getKunyomi());
-    expectReadings(window->getOnyomiSigns(), kanji.getOnyomi());
     EXPECT_FALSE(kanji.isNew()) << "the card introduced its kanji";
 }
 
