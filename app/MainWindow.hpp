@@ -63,6 +63,11 @@ public:
     const Sign& getScoreSign() const { return scoreSign; }
     const Sign& getQuestionSign() const { return questionSign; }
     const Sign& getMeaningSign() const { return meaningSign; }
+    const Sign& getWordMeaningSign() const { return wordMeaningSign; }
+    const Sign& getWordReadingSign() const { return wordReadingSign; }
+    const Button& getContinueButton() const { return continueButton; }
+    const Button& getHelpButton() const { return helpButton; }
+    const Button& getBackButton() const { return backButton; }
     const std::vector<Sign>& getKunyomiSigns() const { return kunyomiSigns; }
     const std::vector<Sign>& getOnyomiSigns() const { return onyomiSigns; }
     const ShowingBoard& getModelBoard() const { return modelBoard; }

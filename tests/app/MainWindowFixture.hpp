@@ -7,7 +7,12 @@
 #include "study/ExerciseManager.hpp"
 #include "study/Kanji.hpp"
 #include "study/KanjiManager.hpp"
+#include "study/WordManager.hpp"
+#include "study/WordTestSupport.hpp"
 #include "support/TestDirectory.hpp"
+#include "widgets/Helpers.hpp"
+#include "widgets/Rendering.hpp"
+#include "widgets/SyntheticEvents.hpp"
 
 #include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/Texture.hpp>
@@ -15,6 +20,7 @@
 
 #include <cstdlib>
 #include <functional>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -32,7 +38,23 @@ public:
     void SetUp() override
     {
         directory = std::make_unique<TestDirectory>();
-        std::srand(kanjiFirstSeed());
+    }
+
+    // Opens the window on fresh progress or, given scores by item (four for
+    // a kanji, two for a word), with every other grade-5 item mastered.
+    void open(const std::map<std::wstring, std::vector<int>>& scores = {})
+    {
+        if (!scores.empty())
+        {
+            std::map<std::uint64_t, std::vector<int>> kanji, words;
+            for (const auto& [item, values] : scores)
+                (values.size() == 4 ? kanji : words)[hashString(item)] = values;
+            TestDirectory::writeFile("save/JLPTN5kanjiprogress.txt",
+                                     wordtest::progressFile(wordtest::kanjiKeys(), {100, 100, 100, 100}, kanji));
+            TestDirectory::writeFile("save/JLPTN5wordprogress.txt",
+                                     wordtest::progressFile(wordtest::wordKeys(5), {100, 100}, words));
+        }
+        steer(0);
         menu = std::make_unique<MainWindow::MenuButtons>();
         window = std::make_unique<MainWindow>();
         window->setUp(*menu);
@@ -46,27 +68,21 @@ public:
         directory.reset();
     }
 
-    // A seed whose first draw sends a grade run to the kanji store, whose
-    // first exercise is then always a new-kanji card.
-    static unsigned kanjiFirstSeed()
+    // Seeds rand() so that its next draw has the given parity: the manager's
+    // first draw, 0 for the kanji store in a grade run, 1 for words (review
+    // runs turn it round). A fresh grade run then starts on a new-kanji card.
+    static void steer(int parity)
     {
-        unsigned seed = 1;
-        for (;; ++seed)
+        for (unsigned seed = 1;; ++seed)
         {
             std::srand(seed);
-            if (std::rand() % 2 == 0)
-                return seed;
+            if (std::rand() % 2 == parity)
+                return std::srand(seed);
         }
     }
 
-    void send(sf::Event::EventType type, int x, int y)
+    void send(const sf::Event& event)
     {
-        sf::Event event;
-        event.type = type;
-        if (type == sf::Event::MouseMoved)
-            event.mouseMove = {x, y};
-        else
-            event.mouseButton = {sf::Mouse::Left, x, y};
         window->handleEvent(event);
     }
 
@@ -76,18 +92,12 @@ public:
         window->render();
     }
 
-    void frames(int count)
-    {
-        for (int i = 0; i < count; ++i)
-            frame();
-    }
-
     // Clicks a button placed at (x, y), in the middle of its face.
     void click(int x, int y)
     {
-        send(sf::Event::MouseMoved, x, y - 10);
-        send(sf::Event::MouseButtonPressed, x, y - 10);
-        send(sf::Event::MouseButtonReleased, x, y - 10);
+        send(events::move(x, y - 10));
+        send(events::press(x, y - 10));
+        send(events::release(x, y - 10));
         frame();
     }
 
@@ -99,26 +109,47 @@ public:
             return sf::Vector2i(bx + static_cast<int>(stroke[i].position.x),
                                 by + static_cast<int>(stroke[i].position.y));
         };
-        send(sf::Event::MouseMoved, at(0).x, at(0).y);
-        send(sf::Event::MouseButtonPressed, at(0).x, at(0).y);
+        send(events::move(at(0).x, at(0).y));
+        send(events::press(at(0).x, at(0).y));
         for (std::size_t i = 1; i < stroke.getVertexCount(); ++i)
         {
-            send(sf::Event::MouseMoved, at(i).x, at(i).y);
-            send(sf::Event::MouseMoved, at(i).x, at(i).y);
+            send(events::move(at(i).x, at(i).y));
+            send(events::move(at(i).x, at(i).y));
         }
         const auto last = at(stroke.getVertexCount() - 1);
-        send(sf::Event::MouseButtonReleased, last.x, last.y);
+        send(events::release(last.x, last.y));
         frame();
+    }
+
+    // A two-point stroke in the board corner farthest from the given point.
+    static sf::VertexArray strokeFarFrom(sf::Vector2f point)
+    {
+        sf::VertexArray stroke(sf::LineStrip);
+        stroke.append(sf::Vertex({point.x > 0 ? -100.f : 100.f, point.y > 0 ? -100.f : 100.f}));
+        stroke.append(sf::Vertex({stroke[0].position.x, stroke[0].position.y + 4.f}));
+        return stroke;
+    }
+
+    // The score sign's two texts, line breaks read as spaces.
+    static std::wstring kanjiScores(int meaning, int kunyomi, int onyomi, int drawing)
+    {
+        return shown(L"Meaning: " + std::to_wstring(meaning) + L"%\n\nKunyomi: " + std::to_wstring(kunyomi) +
+                     L"%\n\nOnyomi: " + std::to_wstring(onyomi) + L"%\n\nDrawing: " + std::to_wstring(drawing) + L"%");
+    }
+
+    static std::wstring wordScores(int reading, int meaning)
+    {
+        return shown(L"Pronunciation: " + std::to_wstring(reading) + L"%\n\nMeaning: " + std::to_wstring(meaning) + L"%");
+    }
+
+    std::wstring scoreSign() const
+    {
+        return shown(window->getScoreSign().getText());
     }
 
     static Exercise current()
     {
         return ExerciseManager::getInstance()->getExercise();
-    }
-
-    static Kanji currentKanji()
-    {
-        return KanjiManager::getInstance()->getKanji(current().getHash());
     }
 
     // Leaves the current screen the shortest way: the level button on the
@@ -146,27 +177,69 @@ public:
         return wanted(window->getState());
     }
 
-    bool reachState(int state)
-    {
-        return reach([state](int s) { return s == state; });
-    }
-
     // The right answers of the question on screen.
     static std::set<std::wstring> rightAnswers()
     {
-        const Exercise exercise = current();
-        const Kanji kanji = KanjiManager::getInstance()->getKanji(exercise.getHash());
-        switch (exercise.getType())
+        const Exercise e = current();
+        const Kanji kanji = KanjiManager::getInstance()->getKanji(e.getHash());
+        const Word word = WordManager::getInstance()->getWord(e.getHash());
+        const int type = e.getType();
+        return type == 1 ? kanji.getKunyomi()
+               : type == 2 ? kanji.getOnyomi()
+                           : std::set<std::wstring>{type == 3   ? kanji.getMeaning()
+                                                    : type == 4 ? word.getReading()
+                                                                : word.getMeaning()};
+    }
+
+    // The answer buttons of the question on screen and their places.
+    const std::list<Button>& buttons() const
+    {
+        return window->getState() <= 2 ? window->getShortAnswerButtons() : window->getLongAnswerButtons();
+    }
+
+    sf::Vector2i place(int i) const
+    {
+        return window->getState() <= 2 ? sf::Vector2i(ShortX[i], ShortY[i]) : sf::Vector2i(LongX[i], LongY[i]);
+    }
+
+    // Index of the first button whose option is (or is not) a right answer.
+    int findButton(bool right, const std::set<std::wstring>& answers, const std::set<std::wstring>& skip = {}) const
+    {
+        int index = 0;
+        for (const Button& button : buttons())
         {
-        case ExerciseType::KunyomiQuestion:
-            return kanji.getKunyomi();
-        case ExerciseType::OnyomiQuestion:
-            return kanji.getOnyomi();
-        case ExerciseType::KanjiMeaningQuestion:
-            return {kanji.getMeaning()};
-        default:
-            return {};
+            const std::wstring option = shown(button.getText());
+            if ((answers.count(option) > 0) == right && skip.count(option) == 0)
+                return index;
+            ++index;
         }
+        return -1;
+    }
+
+    void clickOption(bool right)
+    {
+        const int i = findButton(right, rightAnswers());
+        ASSERT_GE(i, 0);
+        click(place(i).x, place(i).y);
+    }
+
+    // A sign's or label's text with the line breaks of fitting read as spaces.
+    static std::wstring shown(const sf::String& text)
+    {
+        return newlinesToSpaces(text.toWideString());
+    }
+
+    // The box a button covers, face and base: the face floats 10 px over
+    // its base at rest, less while hovered or pressed.
+    static sf::IntRect face(const Button& button)
+    {
+        const sf::Image image = rendering::render(button, 800, 600, sf::Color::Transparent);
+        sf::IntRect box(800, 600, 0, 0);
+        for (int y = 0; y < 600; ++y)
+            for (int x = 0; x < 800; ++x)
+                if (image.getPixel(x, y).a > 0)
+                    box = {std::min(box.left, x), std::min(box.top, y), std::max(box.width, x + 1), y + 1};
+        return {box.left, box.top, box.width - box.left, box.height - box.top};
     }
 
     sf::Image capture()

@@ -230,10 +230,7 @@ TEST(DrawableStrokeTest, QuadHasTheWidthAndFlatEnds)
     EXPECT_EQ(image.getPixel(8, 20), sf::Color::White);
     EXPECT_EQ(image.getPixel(52, 20), sf::Color::White);
     EXPECT_EQ(countNonWhite(image), 40 * 6);
-}
-
-TEST(DrawableStrokeTest, ZeroLengthSegmentDrawsNothing)
-{
+    // A segment of length zero draws nothing.
     EXPECT_EQ(countNonWhite(render(DrawableStroke({20, 20}, {20, 20}, sf::Color::Black, 5.0), 40, 40)), 0);
 }
 

@@ -68,31 +68,23 @@ protected:
 };
 } // namespace
 
-TEST_F(SignTest, FitsAndCentresFromItsCharacterSize)
+// Each fitting starts again from the sign's character size, not from the
+// size the last text ended at; keepSize leaves the size as it was.
+TEST_F(SignTest, FittingStartsFromTheCharacterSizeAndKeepSizeKeepsIt)
 {
     sign.setText(L"A", false);
     EXPECT_TRUE(same(image(sign), expected(L"A", 70, font(FontId::MoboBold))));
+    sign.setText(L"A much longer text that has to shrink first and then break into two lines to fit in", false);
+    EXPECT_NE(sign.getText().find(L"\n"), sf::String::InvalidPos);
 
-    // A larger start size is kept when the text fits there.
     sign.setCharacterSize(80);
     sign.setText(L"A", false);
     EXPECT_TRUE(same(image(sign), expected(L"A", 80, font(FontId::MoboBold))));
-}
-
-TEST_F(SignTest, EachTextStartsAgainFromTheCharacterSize)
-{
-    sign.setText(L"A much longer text that has to shrink first and then break into two lines to fit in", false);
-    EXPECT_NE(sign.getText().find(L"\n"), sf::String::InvalidPos);
-    sign.setText(L"A", false);
-    EXPECT_TRUE(same(image(sign), expected(L"A", 70, font(FontId::MoboBold))));
     EXPECT_EQ(sign.getText(), L"A");
-}
 
-TEST_F(SignTest, KeepSizeLeavesTheSizeAsItWas)
-{
-    sign.setText(L"A much longer text that has to shrink first and then break into two lines to fit in", false);
-    sign.setText(L"A", true);
-    EXPECT_FALSE(same(image(sign), expected(L"A", 70, font(FontId::MoboBold))));
+    sign.setCharacterSize(30);
+    sign.setText(L"B", true);
+    EXPECT_TRUE(same(image(sign), expected(L"B", 80, font(FontId::MoboBold))));
 }
 
 TEST_F(SignTest, PositionMovesOnlyThePictureUntilTheNextText)

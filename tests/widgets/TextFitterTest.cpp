@@ -67,6 +67,9 @@ TEST_F(TextFitterTest, ShrinksBeforeBreaking)
     TextFitter::fit(text, L"Go on now", 70, sf::Vector2i(width, 1000), 1.0);
     EXPECT_EQ(str(text), L"Go on now");
     EXPECT_EQ(text.getCharacterSize(), 40u);
+    // Shrinking stops at 15: a label that would fit at 14 is broken instead.
+    TextFitter::fit(text, L"Go on now", 70, sf::Vector2i(static_cast<int>(widthAt(L"Go on now", 14)) + 1, 1000), 1.0);
+    EXPECT_EQ(str(text), L"Go on\nnow");
 }
 
 TEST_F(TextFitterTest, BreaksAtTheSpaceWithIndexHalfTheCount)
