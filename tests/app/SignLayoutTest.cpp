@@ -4,6 +4,7 @@
 
 TEST_F(MainWindowFixture, NoTwoDrawnSignsOverlapOnAnyScreen)
 {
+    open();
     std::set<int> checked;
     for (int i = 0; i < 2000 && checked.size() < 9; ++i)
     {
