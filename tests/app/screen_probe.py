@@ -6,7 +6,7 @@
     screen_probe.py verdict SHOT           "green", "red" or "grey" for the first answer button
     screen_probe.py levelcolour SHOT       the level button's colour, as for verdict
     screen_probe.py marker SHOT [X,Y]      centre of the model board's red start marker, or "none";
-                                           X,Y itself when the centre lies within 4 px of it
+                                           X,Y itself when the marker sits there
     screen_probe.py differs A B X Y HW HH  "yes" when two shots differ in the box around X, Y
     screen_probe.py ink SHOT               dark pixels on the practice board
     screen_probe.py strokes TEXTS KANJI    one line per model stroke of the kanji: where its start
@@ -159,19 +159,25 @@ def screen(shot):
     return found[0] if len(found) == 1 else "?"
 
 
-def red_centre(shot):
-    xs = ys = n = 0
+def red_pixels(shot):
     cx, cy = MODEL_BOARD
-    for y in range(cy - 120, cy + 120):
-        for x in range(cx - 120, cx + 120):
-            r, g, b = shot.pixel(x, y)
-            if r > 200 and g < 60 and b < 60:
-                xs += x
-                ys += y
-                n += 1
-    if n < 50:
-        return None
-    return xs / n, ys / n
+    return [(x, y) for y in range(cy - 120, cy + 120) for x in range(cx - 120, cx + 120)
+            if shot.pixel(x, y)[0] > 200 and max(shot.pixel(x, y)[1:]) < 60]
+
+
+def marker(shot, expected):
+    """The start marker (a red disc of radius 15) as "none", as the expected
+    "X,Y" when every red pixel lies within the disc around that point (stroke
+    lines drawn over the disc cut it, so its centre of mass can stray), or as
+    its centre of mass."""
+    red = red_pixels(shot)
+    if len(red) < 50:
+        return "none"
+    if expected:
+        x, y = (int(v) for v in expected.split(","))
+        if all((px - x) ** 2 + (py - y) ** 2 <= 16.5 ** 2 for px, py in red):
+            return expected
+    return "%d,%d" % (sum(x for x, _ in red) / len(red), sum(y for _, y in red) / len(red))
 
 
 def strokes_of(path, character):
@@ -208,13 +214,7 @@ def main():
     elif command == "levelcolour":
         print(shot.tone(155, 390, 5, 5))
     elif command == "marker":
-        centre = red_centre(shot)
-        if centre is None:
-            print("none")
-        elif len(sys.argv) > 3 and all(abs(c - int(v)) <= 4 for c, v in zip(centre, sys.argv[3].split(","))):
-            print(sys.argv[3])
-        else:
-            print("%d,%d" % centre)
+        print(marker(shot, sys.argv[3] if len(sys.argv) > 3 else None))
     elif command == "differs":
         other = Shot(sys.argv[3])
         x, y, hw, hh = (int(v) for v in sys.argv[4:8])
