@@ -77,7 +77,7 @@ gone() { # shot
     if [ "$($probe screen "$1")" != "$left" ] || [ "$($probe differs "$left_shot" "$1" 640 300 130 90)" = yes ]; then
         echo yes
     else
-        echo "no, still $left"
+        echo "no: still screen $left, same item"
     fi
 }
 leave() { # x y: clicks there and waits until the screen just seen has gone
