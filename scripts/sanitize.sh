@@ -21,7 +21,7 @@ export ASAN_OPTIONS="log_path=$reports/asan:exitcode=86:detect_leaks=1:check_ini
 export UBSAN_OPTIONS="halt_on_error=1:exitcode=87:print_stacktrace=1"
 
 status=0
-xvfb-run -a -s "-screen 0 1280x1024x24" \
+bash tests/support/x_session.bash \
   ctest --test-dir build-asan --output-on-failure -j "$(nproc)" --timeout 300 || status=$?
 # Files with only warnings (such as a thread the leak check could not stop)
 # hold no report.

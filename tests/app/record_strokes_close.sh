@@ -30,26 +30,38 @@ start_x_session
 
 (cd "$work" && ALSOFT_DRIVERS=null exec "$recorder") >"$work/out.txt" 2>"$work/err.txt" &
 recorder_pid=$!
-window=$(timeout 15 xdotool search --sync --name '^Inkwright$' | head -n 1)
+patience=30 # seconds to wait for what each step needs
+window=$(timeout $patience xdotool search --sync --name '^Inkwright$' | head -n 1)
 [ -n "$window" ] || fail "no window titled Inkwright"
-sleep 1
-
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+# Input sent before the first frame can be lost; the board is light.
+until=$((SECONDS + patience))
+until import -window "$window" "$work/shot.png" 2>/dev/null &&
+    [ "$(convert "$work/shot.png" -format '%[fx:mean>0.3]' info:)" = 1 ]; do
+    [ $SECONDS -lt $until ] || fail "the recorder drew no board"
+    sleep 0.1
+done
+
 for point in "150 100" "250 100"; do
     xdotool mousemove --window "$window" $point click 1
     sleep 0.2
 done
 xdotool key Return
-sleep 0.5
+expected=$(printf -- '-50,-50;50,-50;\n\n')
+until=$((SECONDS + patience))
+until [ "$(cat "$work/out.txt")" = "$expected" ]; do
+    [ $SECONDS -lt $until ] || fail "unexpected dump"
+    sleep 0.1
+done
 
 wmctrl -c Inkwright
-for _ in $(seq 50); do kill -0 "$recorder_pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$recorder_pid" 2>/dev/null && fail "the recorder is still running after the close"
+until=$((SECONDS + patience))
+while kill -0 "$recorder_pid" 2>/dev/null; do
+    [ $SECONDS -lt $until ] || fail "the recorder is still running after the close"
+    sleep 0.1
+done
 wait "$recorder_pid"
 code=$?
 [ "$code" -eq 0 ] || fail "exit code $code"
-
-expected=$(printf -- '-50,-50;50,-50;\n\n')
-[ "$(cat "$work/out.txt")" = "$expected" ] || fail "unexpected dump"
 [ "$(tail -c 2 "$work/out.txt" | od -An -c | tr -d ' ')" = '\n\n' ] || fail "dump does not end with an empty line"
 echo "recorder closed with code 0 after printing its stroke"
