@@ -11,16 +11,18 @@ TEST_F(MainWindowFixture, ScreenReaderKnowsEveryScreen)
 {
     const char* const names[10] = {"0", "1-2", "1-2", "3-5", "3-5", "3-5", "6", "7", "8", "9"};
     std::vector<std::pair<std::string, std::string>> shots; // path, screen shown
+    open();
     std::string command = "python3 " + TestDirectory::sourceDir() + "/tests/app/screen_probe.py screen";
     for (int state = 0; state <= 9; ++state)
     {
-        ASSERT_TRUE(reachState(state)) << state;
+        ASSERT_TRUE(reach([state](int s) { return s == state; })) << state;
         for (const char* moment : {"arriving", "settled"})
         {
             shots.push_back({directory->path() + "/" + std::to_string(state) + moment + ".png", names[state]});
             ASSERT_TRUE(capture().saveToFile(shots.back().first));
             command += " " + shots.back().first;
-            frames(40);
+            for (int i = 0; i < 40; ++i)
+                frame();
         }
     }
 
