@@ -48,11 +48,6 @@ bool isWordQuestion(const Exercise& exercise)
            exercise.getType() == ExerciseType::WordMeaningQuestion;
 }
 
-bool contains(const std::vector<std::uint64_t>& keys, std::uint64_t key)
-{
-    return std::find(keys.begin(), keys.end(), key) != keys.end();
-}
-
 // Every score and the list of every word, every kanji's scores and the counts.
 std::string snapshot()
 {

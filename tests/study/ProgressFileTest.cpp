@@ -1,14 +1,15 @@
 #include "study/ProgressFile.hpp"
 #include "support/PermissionBits.hpp"
 #include "support/TestDirectory.hpp"
+#include "tests/study/KanjiTestSupport.hpp"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+using kanjitest::stderrOf;
 
 namespace
 {
@@ -22,12 +23,6 @@ std::vector<ProgressRecord> readAll(const std::string& content, ProgressFile::St
     return records;
 }
 
-std::string stderrOf(const std::function<void()>& call)
-{
-    testing::internal::CaptureStderr();
-    call();
-    return testing::internal::GetCapturedStderr();
-}
 } // namespace
 
 TEST(ProgressFile, WritesAndReadsTheLayout)

@@ -9,6 +9,7 @@
 #include "support/PermissionBits.hpp"
 #include "support/StorePlayer.hpp"
 #include "support/TestDirectory.hpp"
+#include "tests/study/KanjiTestSupport.hpp"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
-#include <functional>
 #include <map>
 #include <sched.h>
 #include <string>
@@ -25,6 +25,7 @@
 #include <vector>
 
 namespace fs = std::filesystem;
+using kanjitest::stderrOf;
 
 namespace
 {
@@ -38,12 +39,6 @@ Files progressFiles()
     return files;
 }
 
-std::string stderrOf(const std::function<void()>& call)
-{
-    testing::internal::CaptureStderr();
-    call();
-    return testing::internal::GetCapturedStderr();
-}
 
 void saveBoth()
 {
@@ -54,12 +49,10 @@ void saveBoth()
 std::string warnings(const std::string& reason)
 {
     std::string expected;
-    for (int grade = 1; grade <= 5; ++grade)
-        expected += "WARNING: could not write " + ProgressFile::kanjiPath(grade) + ": " + reason +
-                    "; its progress is not saved and the file is left as it was\n";
-    for (int grade = 1; grade <= 5; ++grade)
-        expected += "WARNING: could not write " + ProgressFile::wordPath(grade) + ": " + reason +
-                    "; its progress is not saved and the file is left as it was\n";
+    for (auto* path : {&ProgressFile::kanjiPath, &ProgressFile::wordPath})
+        for (int grade = 1; grade <= 5; ++grade)
+            expected += "WARNING: could not write " + path(grade) + ": " + reason +
+                        "; its progress is not saved and the file is left as it was\n";
     return expected;
 }
 

@@ -30,10 +30,6 @@ void useFiveWords()
                    wordRecord(L"口", L"くち", L"Mouth") + L"#";
 }
 
-bool contains(const std::vector<std::uint64_t>& keys, std::uint64_t key)
-{
-    return std::find(keys.begin(), keys.end(), key) != keys.end();
-}
 } // namespace
 
 TEST(WordStore, FirstRunCreatesTheSaveFolderAndFilesAndSaveSortsThem)

@@ -1,6 +1,7 @@
 #include "widgets/Button.hpp"
 
 #include "widgets/Common.hpp"
+#include "widgets/Helpers.hpp"
 #include "widgets/Rendering.hpp"
 #include "widgets/SyntheticEvents.hpp"
 
@@ -218,13 +219,8 @@ TEST_F(ButtonTest, LabelIsFittedIntoTheFaceAndKeepsItsBreaks)
 
     // Far too wide for one line of a 260-pixel text area.
     button.setText(L"The quick brown fox jumps over the lazy dog again", false);
-    const std::wstring fitted = button.getText();
-    EXPECT_NE(fitted.find(L'\n'), std::wstring::npos);
-    std::wstring spaced = fitted;
-    for (auto& c : spaced)
-        if (c == L'\n')
-            c = L' ';
-    EXPECT_EQ(spaced, L"The quick brown fox jumps over the lazy dog again");
+    EXPECT_NE(button.getText().find(L'\n'), std::wstring::npos);
+    EXPECT_EQ(newlinesToSpaces(button.getText()), L"The quick brown fox jumps over the lazy dog again");
 
     // The label sits inside the face's text area, centred on the face.
     button.setTextColor(sf::Color::Red);
