@@ -11,6 +11,8 @@
 #include "study/WordTestSupport.hpp"
 #include "support/TestDirectory.hpp"
 #include "widgets/Helpers.hpp"
+#include "widgets/ResourceHolder.hpp"
+#include "widgets/ResourceIds.hpp"
 #include "widgets/Rendering.hpp"
 #include "widgets/SyntheticEvents.hpp"
 
@@ -240,6 +242,14 @@ public:
                 if (image.getPixel(x, y).a > 0)
                     box = {std::min(box.left, x), std::min(box.top, y), std::max(box.width, x + 1), y + 1};
         return {box.left, box.top, box.width - box.left, box.height - box.top};
+    }
+
+    // The window's background picture, scaled to fill it.
+    static sf::Sprite background()
+    {
+        sf::Sprite sprite(TextureHolder::getInstance()->get(TextureId::Background));
+        sprite.setScale(2.f, 2.f);
+        return sprite;
     }
 
     sf::Image capture()

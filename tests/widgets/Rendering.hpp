@@ -5,17 +5,28 @@
 #include <SFML/Graphics/RenderTexture.hpp>
 #include <SFML/Graphics/Texture.hpp>
 
+#include <functional>
+#include <initializer_list>
+
 namespace rendering
 {
-inline sf::Image render(const sf::Drawable& drawable, unsigned width, unsigned height,
-                        sf::Color background = sf::Color::White)
+// Draws the drawables in order, the later ones on top.
+inline sf::Image render(std::initializer_list<std::reference_wrapper<const sf::Drawable>> drawables, unsigned width,
+                        unsigned height, sf::Color background = sf::Color::White)
 {
     sf::RenderTexture target;
     target.create(width, height);
     target.clear(background);
-    target.draw(drawable);
+    for (const sf::Drawable& drawable : drawables)
+        target.draw(drawable);
     target.display();
     return target.getTexture().copyToImage();
+}
+
+inline sf::Image render(const sf::Drawable& drawable, unsigned width, unsigned height,
+                        sf::Color background = sf::Color::White)
+{
+    return render({std::cref(drawable)}, width, height, background);
 }
 
 inline int count(const sf::Image& image, sf::Color colour)
