@@ -222,25 +222,6 @@ TEST(KanjiStore, ReadOnlyFileIsReadAndLeftAlone)
     EXPECT_EQ(TestDirectory::readFile(ProgressFile::kanjiPath(4)), "#") << "the other files are saved";
 }
 
-TEST(KanjiStore, UnreadableFileIsLeftAlone)
-{
-    TestDirectory directory;
-    const PermissionBits bits;
-    const std::string old = progressRecord(19968, 100, 100, 100, 100) + "#";
-    TestDirectory::writeFile(grade5Path, old);
-    std::filesystem::permissions(grade5Path, std::filesystem::perms::owner_write);
-    const std::string loadErrors = stderrOf([] { KanjiManager::getInstance(); });
-    EXPECT_EQ(loadErrors.rfind("WARNING: could not read save/JLPTN5kanjiprogress.txt: ", 0), 0u) << loadErrors;
-    auto* store = KanjiManager::getInstance();
-    EXPECT_EQ(store->countMastered(5), 0);
-    // Readable again later: still not loaded, so still never written.
-    std::filesystem::permissions(grade5Path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
-    const std::string saveErrors = stderrOf([store] { store->save(); });
-    EXPECT_EQ(saveErrors, "WARNING: could not write save/JLPTN5kanjiprogress.txt: it could not be read at start; its "
-                          "progress is not saved and the file is left as it was\n");
-    EXPECT_EQ(TestDirectory::readFile(grade5Path), old);
-}
-
 TEST(KanjiStore, SaveSyncsTheSaveFolderOnceAfterTheRenames)
 {
     TestDirectory directory;

@@ -78,12 +78,7 @@ TEST(FontMetricsTest, BoundsMatchSfmlForEveryCharacterOfTheMaterial)
             ASSERT_TRUE(font.loadFromFile(path));
             for (const sf::Uint32 c : characters)
             {
-                sf::String string;
-                string += c;
-                string += c;
-                string += U' ';
-                string += U'\n';
-                string += c;
+                const sf::String string = sf::String(c) + c + " \n" + c;
                 const sf::Text text(string, font, size);
                 ASSERT_EQ(metrics(id).localBounds(string, size), text.getLocalBounds())
                     << "font " << id << ", size " << size << ", character " << c;
