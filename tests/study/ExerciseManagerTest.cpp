@@ -72,6 +72,18 @@ std::string snapshot()
     return out.str();
 }
 
+// The first exercise of draws whose first rand() is odd and of those whose first is even.
+void expectFirstDraws(std::uint64_t odd, std::uint64_t even)
+{
+    for (unsigned seed = 1; seed <= 8; ++seed)
+    {
+        std::srand(seed);
+        const bool isOdd = std::rand() % 2 == 1;
+        std::srand(seed);
+        EXPECT_EQ(ExerciseManager::getInstance()->nextExercise().getHash(), isOdd ? odd : even) << "seed " << seed;
+    }
+}
+
 // Plays a while at grade 5, answering with the first option of every question.
 void play(int rounds)
 {
@@ -193,15 +205,8 @@ TEST(ExerciseManager, GradeDrawPicksTheFirstStoreAndReadingsNeedEveryAnswer)
     manager->selectGrade(5);
 
     // An odd draw asks the word store first, an even one the kanji store.
+    expectFirstDraws(up, one);
     Exercise exercise;
-    for (unsigned seed = 1; seed <= 8; ++seed)
-    {
-        std::srand(seed);
-        const bool wordsFirst = std::rand() % 2 == 1;
-        std::srand(seed);
-        exercise = manager->nextExercise();
-        EXPECT_EQ(exercise.getHash(), wordsFirst ? up : one) << "seed " << seed;
-    }
     while (exercise.getHash() != one)
         exercise = manager->nextExercise();
     ASSERT_EQ(exercise.getType(), ExerciseType::OnyomiQuestion);
@@ -252,13 +257,7 @@ TEST(ExerciseManager, ReviewAsksKanjiAndWordsInTurn)
     manager->setReviewMode(true);
 
     // An odd draw asks the kanji store first, an even one the word store.
-    for (unsigned seed = 1; seed <= 8; ++seed)
-    {
-        std::srand(seed);
-        const bool kanjiFirst = std::rand() % 2 == 1;
-        std::srand(seed);
-        EXPECT_EQ(manager->nextExercise().getHash(), kanjiFirst ? one : up) << "seed " << seed;
-    }
+    expectFirstDraws(one, up);
 
     // One wrong answer loses the mastered kanji.
     Exercise exercise;
