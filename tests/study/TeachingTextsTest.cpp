@@ -5,9 +5,9 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cwchar>
 #include <cwctype>
 #include <map>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <vector>
@@ -65,23 +65,14 @@ std::vector<std::pair<std::wstring, std::vector<std::wstring>>> strokeRecords()
     return records;
 }
 
-// Points of a stroke line "x,y;x,y;..."; an empty result means a syntax error.
+// Points of a stroke line "x,y;x,y;..."; empty when the line is not of that form.
 std::vector<std::pair<long, long>> pointsOf(const std::wstring& line)
 {
+    if (!std::regex_match(line, std::wregex(L"(-?[0-9]+,-?[0-9]+;)+")))
+        return {};
     std::vector<std::pair<long, long>> points;
     for (const auto& piece : split(line, L';'))
-    {
-        const auto parts = split(piece, L',');
-        if (parts.size() != 2)
-            return {};
-        wchar_t* endX = nullptr;
-        wchar_t* endY = nullptr;
-        const long x = std::wcstol(parts[0].c_str(), &endX, 10);
-        const long y = std::wcstol(parts[1].c_str(), &endY, 10);
-        if (parts[0].empty() || parts[1].empty() || *endX != L'\0' || *endY != L'\0')
-            return {};
-        points.push_back({x, y});
-    }
+        points.push_back({std::stol(piece), std::stol(piece.substr(piece.find(L',') + 1))});
     return points;
 }
 }  // namespace
