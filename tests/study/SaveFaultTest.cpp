@@ -83,6 +83,15 @@ void expectFilesHoldTheStores()
     }
 }
 
+// With the fault gone, a save writes what the refused one could not.
+void expectSaveWritesMemory()
+{
+    const Files refused = progressFiles();
+    EXPECT_EQ(stderrOf(saveBoth), "");
+    EXPECT_NE(progressFiles(), refused) << "the play changed nothing";
+    expectFilesHoldTheStores();
+}
+
 // Plays until the files would change, then checks that a save under the
 // fault warns once per file and leaves every file as it was.
 void expectRefusedSave(const std::function<void()>& underFault, const std::string& reason)
@@ -108,10 +117,7 @@ TEST(SaveFault, ReadOnlySaveFolderWarnsAndKeepsMemory)
                           std::strerror(EACCES));
     }
     fs::permissions("save", fs::perms::owner_all);
-    const Files refused = progressFiles();
-    EXPECT_EQ(stderrOf(saveBoth), "");
-    EXPECT_NE(progressFiles(), refused) << "the play changed nothing";
-    expectFilesHoldTheStores();
+    expectSaveWritesMemory();
 }
 
 TEST(SaveFault, FullSaveFolderWarnsAndKeepsMemory)
@@ -135,9 +141,6 @@ TEST(SaveFault, FullSaveFolderWarnsAndKeepsMemory)
 
     expectRefusedSave([] {}, std::strerror(ENOSPC));
     fs::remove("save/filler");
-    const Files refused = progressFiles();
-    EXPECT_EQ(stderrOf(saveBoth), "");
-    EXPECT_NE(progressFiles(), refused) << "the play changed nothing";
-    expectFilesHoldTheStores();
+    expectSaveWritesMemory();
     ::umount2(fs::absolute("save").c_str(), MNT_DETACH);
 }
