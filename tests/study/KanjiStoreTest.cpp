@@ -177,12 +177,14 @@ TEST(KanjiStore, UnknownSavedKeyIsWarnedAboutAndNotWrittenBack)
     EXPECT_EQ(saved.substr(0, 14), "19968\n5\n6\n7\n8\n");
 }
 
+// An empty file is damage too, not a fresh start.
 TEST(KanjiStore, DamagedFileKeepsWhatWasReadAndACopy)
 {
     TestDirectory directory;
     const std::string damaged = progressRecord(19968, 50, 60, 70, 80) + progressRecord(20843, 1, 2, 3, 4) +
                                 "19977\n9\nnine\n9\n9\n#";
     TestDirectory::writeFile(grade5Path, damaged);
+    TestDirectory::writeFile(ProgressFile::kanjiPath(4), "");
     auto* store = KanjiManager::getInstance();
     EXPECT_EQ(store->getKanji(19968).getOnyomiScore(), 70);
     EXPECT_EQ(store->getKanji(20843).getDrawingScore(), 4);
@@ -190,17 +192,10 @@ TEST(KanjiStore, DamagedFileKeepsWhatWasReadAndACopy)
     EXPECT_EQ(TestDirectory::readFile(grade5Path + ".damaged"), damaged);
     // Loading never rewrites an existing file; the next save repairs it.
     EXPECT_EQ(TestDirectory::readFile(grade5Path), damaged);
+    EXPECT_EQ(TestDirectory::readFile(ProgressFile::kanjiPath(4)), "");
     store->save();
     EXPECT_EQ(TestDirectory::readFile(grade5Path).substr(0, 16), "19968\n50\n60\n70\n8");
     EXPECT_EQ(TestDirectory::readFile(grade5Path + ".damaged"), damaged);
-}
-
-TEST(KanjiStore, EmptyFileIsDamageNotAFreshStart)
-{
-    TestDirectory directory;
-    TestDirectory::writeFile(grade5Path, "");
-    EXPECT_EQ(KanjiManager::getInstance()->countKanji(5), 103);
-    EXPECT_EQ(TestDirectory::readFile(grade5Path), "") << "replaced by a fresh file";
 }
 
 TEST(KanjiStore, ReadOnlyFileIsReadAndLeftAlone)
