@@ -28,12 +28,6 @@ void writeWordProgress(const Scores& special)
     TestDirectory::writeFile(ProgressFile::wordPath(5), progressFile(wordKeys(5), {100, 100}, special));
 }
 
-std::wstring rightWordAnswer(const Exercise& exercise)
-{
-    const Word word = WordManager::getInstance()->getWord(exercise.getHash());
-    return exercise.getType() == ExerciseType::WordMeaningQuestion ? word.getMeaning() : word.getReading();
-}
-
 std::wstring wrongOption(const Exercise& exercise, const std::set<std::wstring>& right)
 {
     for (const auto& option : exercise.getOptions())
@@ -147,7 +141,8 @@ TEST(ExerciseManager, WordQuestionsGoOnWhenEveryKanjiIsMastered)
         ASSERT_EQ(exercise.getHash(), up);
     }
     const bool meaning = exercise.getType() == ExerciseType::WordMeaningQuestion;
-    const std::wstring right = rightWordAnswer(exercise);
+    const Word word = WordManager::getInstance()->getWord(up);
+    const std::wstring right = meaning ? word.getMeaning() : word.getReading();
     const std::wstring wrong = wrongOption(exercise, {right});
 
     // A wrong answer is not remembered: given twice, it costs twice.

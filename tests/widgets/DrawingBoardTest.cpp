@@ -206,26 +206,17 @@ TEST_F(DrawingBoardTest, DumpsOneLinePerStrokeThenAnEmptyLine)
     EXPECT_EQ(dump(), "-10,-10;30,0;\n0.5,-1.23457e+06;\n\n\n");
 }
 
-namespace
-{
-using rendering::render;
-
-int countNonWhite(const sf::Image& image)
-{
-    return static_cast<int>(image.getSize().x * image.getSize().y) - rendering::count(image, sf::Color::White);
-}
-} // namespace
-
 TEST(DrawableStrokeTest, QuadHasTheWidthAndFlatEnds)
 {
-    const sf::Image image = render(DrawableStroke({10, 20}, {50, 20}, sf::Color::Black, 6.0), 60, 40);
+    const sf::Image image = rendering::render(DrawableStroke({10, 20}, {50, 20}, sf::Color::Black, 6.0), 60, 40);
     for (const auto& [x, y, colour] : {std::tuple(30, 18, sf::Color::Black), {30, 22, sf::Color::Black},
                                        {11, 20, sf::Color::Black}, {30, 24, sf::Color::White},
                                        {30, 15, sf::Color::White}, {8, 20, sf::Color::White}, {52, 20, sf::Color::White}})
         EXPECT_EQ(image.getPixel(x, y), colour) << x << "," << y;
-    EXPECT_EQ(countNonWhite(image), 40 * 6);
+    EXPECT_EQ(rendering::count(image, sf::Color::White), 60 * 40 - 40 * 6);
     // A segment of length zero draws nothing.
-    EXPECT_EQ(countNonWhite(render(DrawableStroke({20, 20}, {20, 20}, sf::Color::Black, 5.0), 40, 40)), 0);
+    const auto dot = rendering::render(DrawableStroke({20, 20}, {20, 20}, sf::Color::Black, 5.0), 40, 40);
+    EXPECT_EQ(rendering::count(dot, sf::Color::White), 40 * 40);
 }
 
 TEST_F(DrawingBoardTest, DrawsSegmentsAndDotsInTheStrokeColour)
@@ -242,7 +233,7 @@ TEST_F(DrawingBoardTest, DrawsSegmentsAndDotsInTheStrokeColour)
     board.addStroke(lonePoint);
     board.addStroke(sf::VertexArray(sf::LineStrip));
 
-    const sf::Image image = render(board, 200, 200);
+    const sf::Image image = rendering::render(board, 200, 200);
     // The segment, and the dots that round off both ends beyond it.
     EXPECT_EQ(image.getPixel(90, 80), sf::Color::Red);
     EXPECT_EQ(image.getPixel(90, 82), sf::Color::Red);
