@@ -1,8 +1,5 @@
 #include "MainWindowFixture.hpp"
 
-#include "widgets/ResourceHolder.hpp"
-#include "widgets/ResourceIds.hpp"
-
 #include <algorithm>
 #include <iterator>
 
@@ -204,9 +201,7 @@ TEST_F(AnswerTest, LessonsAndCardsStartWithTheirButtonsAtRest)
                 EXPECT_EQ(texts(window->getKunyomiSigns()), Texts({L"ひと", L"", L"", L"", L"", L""}));
                 EXPECT_EQ(texts(window->getOnyomiSigns()), Texts({L"イチ", L"イツ", L"", L"", L"", L""}));
                 // Empty reading signs are not drawn: the background shows there.
-                sf::Sprite background(TextureHolder::getInstance()->get(TextureId::Background));
-                background.setScale(2.f, 2.f);
-                const sf::Image screen = capture(), bare = rendering::render(background, 800, 600);
+                const sf::Image screen = capture(), bare = rendering::render(background(), 800, 600);
                 for (const sf::Vector2u place : {sf::Vector2u(215, 295), sf::Vector2u(345, 405)})
                     EXPECT_EQ(screen.getPixel(place.x, place.y), bare.getPixel(place.x, place.y));
             }

@@ -11,6 +11,8 @@
 #include "study/WordTestSupport.hpp"
 #include "support/TestDirectory.hpp"
 #include "widgets/Helpers.hpp"
+#include "widgets/ResourceHolder.hpp"
+#include "widgets/ResourceIds.hpp"
 #include "widgets/Rendering.hpp"
 #include "widgets/SyntheticEvents.hpp"
 
@@ -233,13 +235,16 @@ public:
     // its base at rest, less while hovered or pressed.
     static sf::IntRect face(const Button& button)
     {
-        const sf::Image image = rendering::render(button, 800, 600, sf::Color::Transparent);
-        sf::IntRect box(800, 600, 0, 0);
-        for (int y = 0; y < 600; ++y)
-            for (int x = 0; x < 800; ++x)
-                if (image.getPixel(x, y).a > 0)
-                    box = {std::min(box.left, x), std::min(box.top, y), std::max(box.width, x + 1), y + 1};
-        return {box.left, box.top, box.width - box.left, box.height - box.top};
+        return rendering::bounds(rendering::render(button, 800, 600, sf::Color::Transparent),
+                                 [](sf::Color c) { return c.a > 0; });
+    }
+
+    // The window's background picture, scaled to fill it.
+    static sf::Sprite background()
+    {
+        sf::Sprite sprite(TextureHolder::getInstance()->get(TextureId::Background));
+        sprite.setScale(2.f, 2.f);
+        return sprite;
     }
 
     sf::Image capture()

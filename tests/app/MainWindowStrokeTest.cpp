@@ -1,20 +1,12 @@
 #include "MainWindowFixture.hpp"
 
+#include "widgets/StrokeProbe.hpp"
+
 namespace
 {
 constexpr int ModelX = 266, ModelY = 180;
 constexpr int PracticeX = 266, PracticeY = 420;
 constexpr int ExerciseX = 266, ExerciseY = 300;
-
-bool samePoints(const sf::VertexArray& a, const sf::VertexArray& b)
-{
-    if (a.getVertexCount() != b.getVertexCount())
-        return false;
-    for (std::size_t i = 0; i < a.getVertexCount(); ++i)
-        if (a[i].position != b[i].position)
-            return false;
-    return true;
-}
 } // namespace
 
 // 下 (three strokes) learning with only its drawing below 100: every
@@ -36,7 +28,7 @@ TEST_F(MainWindowFixture, DrawingCompletesItselfAndPracticeFollowsTheModel)
     {
         drawStroke(model[i], ExerciseX, ExerciseY);
         ASSERT_EQ(board.getStrokeCount(), i + 1);
-        EXPECT_TRUE(samePoints(board.getLastStroke(), model[i])) << "the clean model stroke replaces the drawn one";
+        EXPECT_EQ(probe::points(board.getLastStroke()), probe::points(model[i])) << "the clean model stroke replaces the drawn one";
     }
     drawStroke(model[2], ExerciseX, ExerciseY);
     EXPECT_EQ(KanjiManager::getInstance()->getKanji(19979).getDrawingScore(), 65) << "a complete drawing earns 10";
@@ -55,7 +47,7 @@ TEST_F(MainWindowFixture, DrawingCompletesItselfAndPracticeFollowsTheModel)
     EXPECT_GT(markerAt(0), 100);
     drawStroke(model[0], PracticeX, PracticeY);
     ASSERT_EQ(practice.getStrokeCount(), 1u);
-    EXPECT_TRUE(samePoints(practice.getLastStroke(), model[0]));
+    EXPECT_EQ(probe::points(practice.getLastStroke()), probe::points(model[0]));
     EXPECT_GT(markerAt(1), 100) << "the model board marks the next stroke";
     drawStroke(strokeFarFrom(model[1][0].position), PracticeX, PracticeY);
     EXPECT_EQ(practice.getStrokeCount(), 1u) << "a stroke that matches nothing disappears";

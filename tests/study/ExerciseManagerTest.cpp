@@ -28,12 +28,6 @@ void writeWordProgress(const Scores& special)
     TestDirectory::writeFile(ProgressFile::wordPath(5), progressFile(wordKeys(5), {100, 100}, special));
 }
 
-std::wstring rightWordAnswer(const Exercise& exercise)
-{
-    const Word word = WordManager::getInstance()->getWord(exercise.getHash());
-    return exercise.getType() == ExerciseType::WordMeaningQuestion ? word.getMeaning() : word.getReading();
-}
-
 std::wstring wrongOption(const Exercise& exercise, const std::set<std::wstring>& right)
 {
     for (const auto& option : exercise.getOptions())
@@ -46,11 +40,6 @@ bool isWordQuestion(const Exercise& exercise)
 {
     return exercise.getType() == ExerciseType::WordPronunciationQuestion ||
            exercise.getType() == ExerciseType::WordMeaningQuestion;
-}
-
-bool contains(const std::vector<std::uint64_t>& keys, std::uint64_t key)
-{
-    return std::find(keys.begin(), keys.end(), key) != keys.end();
 }
 
 // Every score and the list of every word, every kanji's scores and the counts.
@@ -75,6 +64,18 @@ std::string snapshot()
     }
     out << kanji->countMastered(5) << ' ' << words->countMastered(5);
     return out.str();
+}
+
+// The first exercise of draws whose first rand() is odd and of those whose first is even.
+void expectFirstDraws(std::uint64_t odd, std::uint64_t even)
+{
+    for (unsigned seed = 1; seed <= 8; ++seed)
+    {
+        std::srand(seed);
+        const bool isOdd = std::rand() % 2 == 1;
+        std::srand(seed);
+        EXPECT_EQ(ExerciseManager::getInstance()->nextExercise().getHash(), isOdd ? odd : even) << "seed " << seed;
+    }
 }
 
 // Plays a while at grade 5, answering with the first option of every question.
@@ -140,7 +141,8 @@ TEST(ExerciseManager, WordQuestionsGoOnWhenEveryKanjiIsMastered)
         ASSERT_EQ(exercise.getHash(), up);
     }
     const bool meaning = exercise.getType() == ExerciseType::WordMeaningQuestion;
-    const std::wstring right = rightWordAnswer(exercise);
+    const Word word = WordManager::getInstance()->getWord(up);
+    const std::wstring right = meaning ? word.getMeaning() : word.getReading();
     const std::wstring wrong = wrongOption(exercise, {right});
 
     // A wrong answer is not remembered: given twice, it costs twice.
@@ -198,15 +200,8 @@ TEST(ExerciseManager, GradeDrawPicksTheFirstStoreAndReadingsNeedEveryAnswer)
     manager->selectGrade(5);
 
     // An odd draw asks the word store first, an even one the kanji store.
+    expectFirstDraws(up, one);
     Exercise exercise;
-    for (unsigned seed = 1; seed <= 8; ++seed)
-    {
-        std::srand(seed);
-        const bool wordsFirst = std::rand() % 2 == 1;
-        std::srand(seed);
-        exercise = manager->nextExercise();
-        EXPECT_EQ(exercise.getHash(), wordsFirst ? up : one) << "seed " << seed;
-    }
     while (exercise.getHash() != one)
         exercise = manager->nextExercise();
     ASSERT_EQ(exercise.getType(), ExerciseType::OnyomiQuestion);
@@ -257,13 +252,7 @@ TEST(ExerciseManager, ReviewAsksKanjiAndWordsInTurn)
     manager->setReviewMode(true);
 
     // An odd draw asks the kanji store first, an even one the word store.
-    for (unsigned seed = 1; seed <= 8; ++seed)
-    {
-        std::srand(seed);
-        const bool kanjiFirst = std::rand() % 2 == 1;
-        std::srand(seed);
-        EXPECT_EQ(manager->nextExercise().getHash(), kanjiFirst ? one : up) << "seed " << seed;
-    }
+    expectFirstDraws(one, up);
 
     // One wrong answer loses the mastered kanji.
     Exercise exercise;

@@ -133,12 +133,7 @@ TEST(KanjiScoring, StrokeLimitsAreInclusive)
     EXPECT_EQ((std::vector<int>{drawing.getMeaningProgress(), drawing.getKunyomiProgress(), drawing.getOnyomiProgress(),
                                 drawing.getDrawingProgress()}), (std::vector<int>{10, 20, 30, 50}));
 
-    struct Case
-    {
-        sf::VertexArray drawn;
-        bool accepted;
-    };
-    std::vector<Case> cases = {
+    const std::pair<sf::VertexArray, bool> cases[] = {
         {stroke({{42, 56}, {142, 56}}), true},    // both ends exactly 70.0 away
         {stroke({{0, 70.1f}, {100, 0}}), false},  // start too far
         {stroke({{0, 0}, {100, 70.1f}}), false},  // end too far
@@ -149,8 +144,11 @@ TEST(KanjiScoring, StrokeLimitsAreInclusive)
         {stroke({{0, 0}, {50, 60}, {100, 0}}), false},
         {stroke({}), false},
     };
-    for (std::size_t i = 0; i < cases.size(); ++i)
-        EXPECT_EQ(store->checkStroke(drawing, cases[i].drawn, 0, true), cases[i].accepted) << "case " << i;
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+    {
+        sf::VertexArray drawn = cases[i].first;
+        EXPECT_EQ(store->checkStroke(drawing, drawn, 0, true), cases[i].second) << "case " << i;
+    }
 
     // One point against a short model stroke: length 0 is close enough.
     sf::VertexArray dot = stroke({{20, 0}}, sf::Points);

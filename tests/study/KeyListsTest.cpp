@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <numeric>
 
 TEST(KeyShuffle, SeedIsTheClocksLow32BitsModuloTheEngineModulusNeverZero)
 {
@@ -24,10 +25,9 @@ TEST(KeyShuffle, OneEngineShufflesNewThenLearningThenMastered)
     EXPECT_EQ(mastered, (KeyList{22, 21}));
 
     // Seeded from the clock, two shuffles of the same list differ.
-    KeyList first(20), second, none;
-    for (std::size_t i = 0; i < first.size(); ++i)
-        first[i] = i;
-    second = first;
+    KeyList first(20), none;
+    std::iota(first.begin(), first.end(), 0);
+    KeyList second = first;
     shuffleKeyLists(first, none, none);
     shuffleKeyLists(second, none, none);
     EXPECT_NE(first, second);

@@ -1,14 +1,15 @@
 #include "study/ProgressFile.hpp"
 #include "support/PermissionBits.hpp"
 #include "support/TestDirectory.hpp"
+#include "tests/study/KanjiTestSupport.hpp"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+using kanjitest::stderrOf;
 
 namespace
 {
@@ -22,17 +23,13 @@ std::vector<ProgressRecord> readAll(const std::string& content, ProgressFile::St
     return records;
 }
 
-std::string stderrOf(const std::function<void()>& call)
-{
-    testing::internal::CaptureStderr();
-    call();
-    return testing::internal::GetCapturedStderr();
-}
 } // namespace
 
+// Also: writing creates a missing save folder, CR LF line ends are read, and
+// scores out of range are clamped with a warning.
 TEST(ProgressFile, WritesAndReadsTheLayout)
 {
-    TestDirectory directory;
+    TestDirectory directory(false);
     std::vector<ProgressRecord> records;
     EXPECT_EQ(ProgressFile(path, 2).read(records), ProgressFile::Status::Missing);
 
@@ -52,22 +49,13 @@ TEST(ProgressFile, WritesAndReadsTheLayout)
     records = readAll("-5\n1\n2\n#");
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].key, 18446744073709551611u);
-}
 
-TEST(ProgressFile, WindowsLineEnds)
-{
-    TestDirectory directory;
-    const auto records = readAll("7\r\n1\r\n2\r\n8\r\n3\r\n4\r\n#\r\n");
+    records = readAll("7\r\n1\r\n2\r\n8\r\n3\r\n4\r\n#\r\n");
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[1].key, 8u);
     EXPECT_EQ(records[1].scores, (std::vector<int>{3, 4}));
     EXPECT_FALSE(fs::exists(path + ".damaged"));
-}
 
-TEST(ProgressFile, OutOfRangeScoresAreClamped)
-{
-    TestDirectory directory;
-    std::vector<ProgressRecord> records;
     const std::string errors = stderrOf([&] { records = readAll("7\n101\n-2\n#"); });
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].scores, (std::vector<int>{100, -1}));
@@ -105,13 +93,6 @@ TEST(ProgressFile, DamageKeepsEarlierRecordsAndACopy)
         EXPECT_EQ(TestDirectory::readFile(path + ".damaged"), c.content);
         EXPECT_EQ(TestDirectory::readFile(path), c.content);
     }
-}
-
-TEST(ProgressFile, WriteCreatesTheSaveFolder)
-{
-    TestDirectory directory(false);
-    EXPECT_TRUE(ProgressFile(path, 2).write({{1, {2, 3}}}));
-    EXPECT_EQ(TestDirectory::readFile(path), "1\n2\n3\n#");
 }
 
 TEST(ProgressFile, FailedWriteLeavesTheOldFile)

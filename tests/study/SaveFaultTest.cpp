@@ -9,6 +9,7 @@
 #include "support/PermissionBits.hpp"
 #include "support/StorePlayer.hpp"
 #include "support/TestDirectory.hpp"
+#include "tests/study/KanjiTestSupport.hpp"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
-#include <functional>
 #include <map>
 #include <sched.h>
 #include <string>
@@ -25,6 +25,7 @@
 #include <vector>
 
 namespace fs = std::filesystem;
+using kanjitest::stderrOf;
 
 namespace
 {
@@ -38,12 +39,6 @@ Files progressFiles()
     return files;
 }
 
-std::string stderrOf(const std::function<void()>& call)
-{
-    testing::internal::CaptureStderr();
-    call();
-    return testing::internal::GetCapturedStderr();
-}
 
 void saveBoth()
 {
@@ -54,12 +49,10 @@ void saveBoth()
 std::string warnings(const std::string& reason)
 {
     std::string expected;
-    for (int grade = 1; grade <= 5; ++grade)
-        expected += "WARNING: could not write " + ProgressFile::kanjiPath(grade) + ": " + reason +
-                    "; its progress is not saved and the file is left as it was\n";
-    for (int grade = 1; grade <= 5; ++grade)
-        expected += "WARNING: could not write " + ProgressFile::wordPath(grade) + ": " + reason +
-                    "; its progress is not saved and the file is left as it was\n";
+    for (auto* path : {&ProgressFile::kanjiPath, &ProgressFile::wordPath})
+        for (int grade = 1; grade <= 5; ++grade)
+            expected += "WARNING: could not write " + path(grade) + ": " + reason +
+                        "; its progress is not saved and the file is left as it was\n";
     return expected;
 }
 
@@ -90,6 +83,15 @@ void expectFilesHoldTheStores()
     }
 }
 
+// With the fault gone, a save writes what the refused one could not.
+void expectSaveWritesMemory()
+{
+    const Files refused = progressFiles();
+    EXPECT_EQ(stderrOf(saveBoth), "");
+    EXPECT_NE(progressFiles(), refused) << "the play changed nothing";
+    expectFilesHoldTheStores();
+}
+
 // Plays until the files would change, then checks that a save under the
 // fault warns once per file and leaves every file as it was.
 void expectRefusedSave(const std::function<void()>& underFault, const std::string& reason)
@@ -115,10 +117,7 @@ TEST(SaveFault, ReadOnlySaveFolderWarnsAndKeepsMemory)
                           std::strerror(EACCES));
     }
     fs::permissions("save", fs::perms::owner_all);
-    const Files refused = progressFiles();
-    EXPECT_EQ(stderrOf(saveBoth), "");
-    EXPECT_NE(progressFiles(), refused) << "the play changed nothing";
-    expectFilesHoldTheStores();
+    expectSaveWritesMemory();
 }
 
 TEST(SaveFault, FullSaveFolderWarnsAndKeepsMemory)
@@ -142,9 +141,6 @@ TEST(SaveFault, FullSaveFolderWarnsAndKeepsMemory)
 
     expectRefusedSave([] {}, std::strerror(ENOSPC));
     fs::remove("save/filler");
-    const Files refused = progressFiles();
-    EXPECT_EQ(stderrOf(saveBoth), "");
-    EXPECT_NE(progressFiles(), refused) << "the play changed nothing";
-    expectFilesHoldTheStores();
+    expectSaveWritesMemory();
     ::umount2(fs::absolute("save").c_str(), MNT_DETACH);
 }

@@ -100,14 +100,13 @@ public:
         }
     }
 
-    // The numbers of the last "saved" and "expect" lines, -1 for none.
-    int lastSaved() const
+    // The number of the last line with the prefix ("saved ", "expect "), -1 for none.
+    int last(const std::string& prefix) const
     {
-        return last("saved ");
-    }
-    int lastExpected() const
-    {
-        return last("expect ");
+        for (auto it = lines.rbegin(); it != lines.rend(); ++it)
+            if (it->rfind(prefix, 0) == 0)
+                return std::stoi(it->substr(prefix.size()));
+        return -1;
     }
 
 private:
@@ -127,14 +126,6 @@ private:
         return false;
     }
 
-    int last(const std::string& prefix) const
-    {
-        for (auto it = lines.rbegin(); it != lines.rend(); ++it)
-            if (it->rfind(prefix, 0) == 0)
-                return std::stoi(it->substr(prefix.size()));
-        return -1;
-    }
-
     pid_t pid = 0;
     int output = -1;
     std::vector<std::string> lines;
@@ -150,8 +141,8 @@ struct Tally
 // After a kill: every file is the old or the new content, whole.
 void checkAfterKill(const SaveLoop& loop, const Files& before, Tally& tally)
 {
-    const int saved = loop.lastSaved();
-    const int expected = loop.lastExpected();
+    const int saved = loop.last("saved ");
+    const int expected = loop.last("expect ");
     const Files old = saved < 0 ? before : progressFiles("expected/" + std::to_string(saved));
     const bool hasNew = expected == saved + 1;
     const Files fresh = hasNew ? progressFiles("expected/" + std::to_string(expected)) : Files();

@@ -5,9 +5,9 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cwchar>
 #include <cwctype>
 #include <map>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <vector>
@@ -28,60 +28,37 @@ std::vector<std::wstring> linesOf(const std::wstring& text)
     return lines;
 }
 
-struct KanjiRecord
+// A kanji record's lines are its meaning, on readings, "" and kun readings;
+// a stroke record's are its stroke lines.
+struct Record
 {
     std::wstring character;
-    std::vector<std::wstring> lines;  // meaning, on readings, "", kun readings
+    std::vector<std::wstring> lines;
 };
 
-std::vector<KanjiRecord> kanjiRecords()
+// The records of a text: a character line, then lines up to the end line.
+std::vector<Record> recordsOf(const std::wstring& text, const std::wstring& end)
 {
-    std::vector<KanjiRecord> records;
-    const auto lines = linesOf(kanjiTexts[5]);
-    for (std::size_t i = 0; i < lines.size();)
-    {
-        KanjiRecord record{lines[i++], {}};
-        while (i < lines.size() && lines[i] != separator)
-            record.lines.push_back(lines[i++]);
-        EXPECT_LT(i, lines.size()) << "record without separator";
-        ++i;
-        records.push_back(record);
-    }
-    return records;
-}
-
-// The character and stroke lines of each stroke record.
-std::vector<std::pair<std::wstring, std::vector<std::wstring>>> strokeRecords()
-{
-    std::vector<std::pair<std::wstring, std::vector<std::wstring>>> records;
-    const auto lines = linesOf(strokeTexts[5]);
-    for (std::size_t i = 0; i < lines.size();)
+    std::vector<Record> records;
+    const auto lines = linesOf(text);
+    for (std::size_t i = 0; i < lines.size(); ++i)
     {
         records.push_back({lines[i++], {}});
-        while (i < lines.size() && !lines[i].empty())
-            records.back().second.push_back(lines[i++]);
-        ++i;
+        while (i < lines.size() && lines[i] != end)
+            records.back().lines.push_back(lines[i++]);
+        EXPECT_LT(i, lines.size()) << "record without its end line";
     }
     return records;
 }
 
-// Points of a stroke line "x,y;x,y;..."; an empty result means a syntax error.
+// Points of a stroke line "x,y;x,y;..."; empty when the line is not of that form.
 std::vector<std::pair<long, long>> pointsOf(const std::wstring& line)
 {
+    if (!std::regex_match(line, std::wregex(L"(-?[0-9]+,-?[0-9]+;)+")))
+        return {};
     std::vector<std::pair<long, long>> points;
     for (const auto& piece : split(line, L';'))
-    {
-        const auto parts = split(piece, L',');
-        if (parts.size() != 2)
-            return {};
-        wchar_t* endX = nullptr;
-        wchar_t* endY = nullptr;
-        const long x = std::wcstol(parts[0].c_str(), &endX, 10);
-        const long y = std::wcstol(parts[1].c_str(), &endY, 10);
-        if (parts[0].empty() || parts[1].empty() || *endX != L'\0' || *endY != L'\0')
-            return {};
-        points.push_back({x, y});
-    }
+        points.push_back({std::stol(piece), std::stol(piece.substr(piece.find(L',') + 1))});
     return points;
 }
 }  // namespace
@@ -102,8 +79,8 @@ TEST(TeachingTexts, OnlyGradeFiveCarriesMaterialAndEveryTextEndsWithItsMark)
 
 TEST(TeachingTexts, KanjiRecordsAreWellFormedAndMatchTheStrokeRecords)
 {
-    const auto kanji = kanjiRecords();
-    const auto strokes = strokeRecords();
+    const auto kanji = recordsOf(kanjiTexts[5], separator);
+    const auto strokes = recordsOf(strokeTexts[5], L"");
     ASSERT_EQ(kanji.size(), 103u);
     ASSERT_EQ(strokes.size(), 103u);
 
@@ -115,7 +92,7 @@ TEST(TeachingTexts, KanjiRecordsAreWellFormedAndMatchTheStrokeRecords)
         const auto& record = kanji[i];
         EXPECT_EQ(record.character.size(), 1u);
         EXPECT_TRUE(keys.insert(hashString(record.character)).second) << "repeated kanji key";
-        EXPECT_EQ(strokes[i].first, record.character) << "record " << i;
+        EXPECT_EQ(strokes[i].character, record.character) << "record " << i;
         ASSERT_GE(record.lines.size(), 3u);
         EXPECT_TRUE(meanings.insert(record.lines[0]).second) << "repeated meaning";
         EXPECT_LE(record.lines[0].size(), 20u);
@@ -123,9 +100,9 @@ TEST(TeachingTexts, KanjiRecordsAreWellFormedAndMatchTheStrokeRecords)
         EXPECT_NE(record.lines[1], L"") << "kanji without on reading";
         EXPECT_EQ(std::count(record.lines.begin(), record.lines.end(), L""), 1);
 
-        EXPECT_FALSE(strokes[i].second.empty());
-        strokeCount += strokes[i].second.size();
-        for (const auto& line : strokes[i].second)
+        EXPECT_FALSE(strokes[i].lines.empty());
+        strokeCount += strokes[i].lines.size();
+        for (const auto& line : strokes[i].lines)
         {
             const auto points = pointsOf(line);
             EXPECT_GE(points.size(), 2u) << "bad stroke line of record " << i;
@@ -140,7 +117,7 @@ TEST(TeachingTexts, KanjiRecordsAreWellFormedAndMatchTheStrokeRecords)
     EXPECT_EQ(kanji.front().character, L"一");
     EXPECT_EQ(kanji.front().lines, (std::vector<std::wstring>{L"One", L"イチ", L"イツ", L"", L"ひと"}));
     const auto recordOf = [&kanji](const std::wstring& character) {
-        return std::find_if(kanji.begin(), kanji.end(), [&](const KanjiRecord& r) { return r.character == character; })
+        return std::find_if(kanji.begin(), kanji.end(), [&](const Record& r) { return r.character == character; })
             ->lines;
     };
     EXPECT_EQ(recordOf(L"下"), (std::vector<std::wstring>{L"Below", L"カ", L"ゲ", L"", L"お", L"くだ", L"さ", L"した",
@@ -156,8 +133,8 @@ TEST(TeachingTexts, KanjiRecordsAreWellFormedAndMatchTheStrokeRecords)
     EXPECT_FALSE(reads(L"今", L"キン") || reads(L"聞", L"モン"));
     EXPECT_EQ(kanji.back().character, L"聞");
     for (std::size_t i = 99; i < 103; ++i)
-        EXPECT_EQ(strokes[i].second.size(), 14u) << "record " << i;
-    EXPECT_EQ(strokes.front().second, std::vector<std::wstring>{
+        EXPECT_EQ(strokes[i].lines.size(), 14u) << "record " << i;
+    EXPECT_EQ(strokes.front().lines, std::vector<std::wstring>{
         L"-92,6;-80,4;-71,3;-57,0;-42,-2;-29,-2;-16,-3;-7,-4;1,-4;12,-5;"
         L"23,-6;33,-6;41,-6;52,-5;63,-6;72,-5;81,-4;87,-3;89,-1;"});
 }
@@ -187,12 +164,8 @@ TEST(TeachingTexts, WordRecordsHaveDistinctKeysAndReadings)
         {L"To eat", {L"食う", L"食べる"}},          {L"To raise", {L"上げる", L"高める"}},
         {L"To be enough", {L"足りる", L"足る"}}};
     for (const auto& [meaning, words] : wordsByMeaning)
-    {
         if (words.size() > 1)
-        {
             EXPECT_EQ(shared.count(meaning) ? shared.at(meaning) : std::vector<std::wstring>{}, words) << "meaning";
-        }
-    }
     for (const auto& [meaning, words] : shared)
         EXPECT_EQ(wordsByMeaning[meaning], words);
 

@@ -42,8 +42,7 @@ TEST(WordExercises, WordsWaitForTheirKanji)
     EXPECT_EQ(card.getReading(), L"あの");
     EXPECT_EQ(card.getMeaning(), L"That");
     EXPECT_EQ(card.getInstruction(), L"Memorize the\ninformation\nabout the\nnew word");
-    EXPECT_EQ(store->getWord(that).getReadingScore(), 0);
-    EXPECT_EQ(store->getWord(that).getMeaningScore(), 0);
+    EXPECT_EQ(std::pair(store->getWord(that).getReadingScore(), store->getWord(that).getMeaningScore()), std::pair(0, 0));
     EXPECT_EQ(store->getLearningWords(5), std::vector<std::uint64_t>{that});
 
     // With one learning word the introduction is always tried, and 上 fails it five times.
@@ -171,8 +170,7 @@ TEST(WordExercises, AnswersMoveScoresAndLists)
 
     Exercise low = question(ExerciseType::WordPronunciationQuestion, down, 10, 30);
     EXPECT_FALSE(store->checkAnswer(low, L"うえ"));
-    EXPECT_EQ(store->getWord(down).getReadingScore(), 0);
-    EXPECT_EQ(store->getWord(down).getMeaningScore(), 30);
+    EXPECT_EQ(std::pair(store->getWord(down).getReadingScore(), store->getWord(down).getMeaningScore()), std::pair(0, 30));
 
     Exercise kanjiQuestion = question(ExerciseType::KanjiMeaningQuestion, down, 0, 30);
     EXPECT_FALSE(store->checkAnswer(kanjiQuestion, L"Down"));

@@ -63,23 +63,20 @@ TEST(WordFileSplitter, LoneEndMarkGivesSixEmptyFilesAndTheKanjiProgressFiles)
     EXPECT_TRUE(std::filesystem::exists("save/JLPTN5kanjiprogress.txt"));
 }
 
-TEST(WordFileSplitter, WindowsLineEndsAreReadAndWrittenAsLineFeeds)
+// Windows line ends are read and written as line feeds; input without an end
+// mark stops at its end.
+TEST(WordFileSplitter, WindowsLineEndsAndAMissingEndMark)
 {
     TestDirectory directory;
-    std::string input = up + that + up + "#\nlater\n";
-    for (std::size_t at = 0; (at = input.find('\n', at)) != std::string::npos; at += 2)
-        input.insert(at, "\r");
-    split(input);
-    EXPECT_EQ(TestDirectory::readFile("files/newWords.txt"), up + that + "#");
-    EXPECT_EQ(gradeFile(5), up + that + "#");
-}
-
-TEST(WordFileSplitter, InputWithoutEndMarkStopsAtItsEnd)
-{
-    TestDirectory directory;
-    split(up + that);
-    EXPECT_EQ(TestDirectory::readFile("files/newWords.txt"), up + that + "#");
-    EXPECT_EQ(gradeFile(5), up + that + "#");
+    std::string crlf = up + that + up + "#\nlater\n";
+    for (std::size_t at = 0; (at = crlf.find('\n', at)) != std::string::npos; at += 2)
+        crlf.insert(at, "\r");
+    for (const std::string& input : {crlf, up + that})
+    {
+        split(input);
+        EXPECT_EQ(TestDirectory::readFile("files/newWords.txt"), up + that + "#");
+        EXPECT_EQ(gradeFile(5), up + that + "#");
+    }
 }
 
 TEST(WordFileSplitter, MissingInputOrAFolderEndsWithAnErrorAndTouchesNothing)
@@ -101,23 +98,19 @@ TEST(WordFileSplitter, InputThatIsNotUtf8IsRefusedAndReplacesNothing)
     TestDirectory directory;
     std::filesystem::create_directory("files");
     TestDirectory::writeFile("files/newWords.txt", "old");
-    TestDirectory::writeFile("files/words.txt", up + "下\n\xff\nDown\nーーーー\n" + that + "#");
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(splitWordFile());
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "ERROR: files/words.txt line 6 is not valid UTF-8; nothing was written\n");
-    EXPECT_EQ(TestDirectory::readFile("files/newWords.txt"), "old");
-    EXPECT_FALSE(std::filesystem::exists("files/JLPTN5words.txt"));
-
-    // So is input that ends inside a character, and a sequence broken by a
-    // zero byte, which the locale's converter used to join across it.
-    for (const std::string& bad : {up + "\xe4\xb8", up + std::string("\xea\0\x94\x94\n", 5)})
+    // A bad byte, input that ends inside a character, and a sequence broken
+    // by a zero byte, which the locale's converter used to join across it.
+    const std::pair<std::string, int> cases[] = {{up + "下\n\xff\nDown\nーーーー\n" + that + "#", 6},
+                                                 {up + "\xe4\xb8", 5},
+                                                 {up + std::string("\xea\0\x94\x94\n", 5), 5}};
+    for (const auto& [bad, line] : cases)
     {
         TestDirectory::writeFile("files/words.txt", bad);
         testing::internal::CaptureStderr();
         EXPECT_FALSE(splitWordFile());
         EXPECT_EQ(testing::internal::GetCapturedStderr(),
-                  "ERROR: files/words.txt line 5 is not valid UTF-8; nothing was written\n");
+                  "ERROR: files/words.txt line " + std::to_string(line) + " is not valid UTF-8; nothing was written\n");
+        EXPECT_EQ(TestDirectory::readFile("files/newWords.txt"), "old");
         EXPECT_FALSE(std::filesystem::exists("files/JLPTN5words.txt"));
     }
 

@@ -1,6 +1,5 @@
 #include "study/ProgressFile.hpp"
 #include "study/WordManager.hpp"
-#include "support/PermissionBits.hpp"
 #include "support/TestDirectory.hpp"
 #include "tests/study/WordTestSupport.hpp"
 
@@ -30,10 +29,6 @@ void useFiveWords()
                    wordRecord(L"口", L"くち", L"Mouth") + L"#";
 }
 
-bool contains(const std::vector<std::uint64_t>& keys, std::uint64_t key)
-{
-    return std::find(keys.begin(), keys.end(), key) != keys.end();
-}
 } // namespace
 
 TEST(WordStore, FirstRunCreatesTheSaveFolderAndFilesAndSaveSortsThem)
@@ -140,26 +135,6 @@ TEST(WordStore, DamagedFileIsKeptAsideAndReadUpToTheDamage)
     EXPECT_TRUE(store->getLearningWords(5).empty());
     EXPECT_EQ(TestDirectory::readFile(grade5Path), original);
     EXPECT_EQ(TestDirectory::readFile(grade5Path + ".damaged"), original);
-}
-
-TEST(WordStore, ReadOnlyFileIsReadAndLeftAlone)
-{
-    TestDirectory directory;
-    const PermissionBits bits;
-    useFiveWords();
-    const std::string content = wordProgress(up, 0, 0) + "#";
-    TestDirectory::writeFile(grade5Path, content);
-    const auto readOnly = std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
-                          std::filesystem::perms::others_read;
-    std::filesystem::permissions(grade5Path, readOnly);
-
-    auto* store = WordManager::getInstance();
-    EXPECT_EQ(store->getLearningWords(5), std::vector<std::uint64_t>{up});
-    EXPECT_EQ(stderrOf([store] { store->save(); }),
-              "WARNING: could not write save/JLPTN5wordprogress.txt: it is read-only; its progress is not saved "
-              "and the file is left as it was\n");
-    EXPECT_EQ(std::filesystem::status(grade5Path).permissions(), readOnly);
-    EXPECT_EQ(TestDirectory::readFile(grade5Path), content);
 }
 
 TEST(WordStore, TextWithoutEndMarkStopsAtItsEnd)

@@ -6,6 +6,7 @@
 #include "tests/study/KanjiTestSupport.hpp"
 #include "widgets/Helpers.hpp"
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <sstream>
@@ -58,6 +59,11 @@ inline std::string progressFile(const std::vector<std::uint64_t>& keys, const st
             file += std::to_string(value) + "\n";
     }
     return file + "#";
+}
+
+inline bool contains(const std::vector<std::uint64_t>& keys, std::uint64_t key)
+{
+    return std::find(keys.begin(), keys.end(), key) != keys.end();
 }
 
 inline std::vector<std::uint64_t> kanjiKeys()

@@ -1,12 +1,14 @@
 #include "widgets/Button.hpp"
 
 #include "widgets/Common.hpp"
+#include "widgets/Helpers.hpp"
 #include "widgets/Rendering.hpp"
 #include "widgets/SyntheticEvents.hpp"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 namespace
 {
@@ -53,14 +55,25 @@ protected:
         return rendering::render(button, 800, 600, sf::Color::Black);
     }
 
-    // The first window row that the face covers in the middle column.
-    int faceTop() const
+    // The first window row of the middle column with a pixel the test picks.
+    int firstRow(const std::function<bool(sf::Color)>& picked) const
     {
         const sf::Image picture = image();
         for (unsigned y = 0; y < 600; ++y)
-            if (picture.getPixel(400, y) != sf::Color::Black)
+            if (picked(picture.getPixel(400, y)))
                 return static_cast<int>(y);
         return -1;
+    }
+
+    int faceTop() const
+    {
+        return firstRow([](sf::Color c) { return c != sf::Color::Black; });
+    }
+
+    // The red label over the white face and the black window.
+    static bool red(sf::Color c)
+    {
+        return c.r > 0 && c.g < 255;
     }
 
     // Where the face settles for a given raise height.
@@ -218,47 +231,23 @@ TEST_F(ButtonTest, LabelIsFittedIntoTheFaceAndKeepsItsBreaks)
 
     // Far too wide for one line of a 260-pixel text area.
     button.setText(L"The quick brown fox jumps over the lazy dog again", false);
-    const std::wstring fitted = button.getText();
-    EXPECT_NE(fitted.find(L'\n'), std::wstring::npos);
-    std::wstring spaced = fitted;
-    for (auto& c : spaced)
-        if (c == L'\n')
-            c = L' ';
-    EXPECT_EQ(spaced, L"The quick brown fox jumps over the lazy dog again");
+    EXPECT_NE(button.getText().find(L'\n'), std::wstring::npos);
+    EXPECT_EQ(newlinesToSpaces(button.getText()), L"The quick brown fox jumps over the lazy dog again");
 
     // The label sits inside the face's text area, centred on the face.
     button.setTextColor(sf::Color::Red);
-    const sf::Image picture = image();
-    unsigned left = 800, right = 0, topRow = 600, bottomRow = 0;
-    for (unsigned x = 0; x < 800; ++x)
-        for (unsigned y = 0; y < 600; ++y)
-        {
-            const sf::Color c = picture.getPixel(x, y);
-            if (c.r > 0 && c.g < 255)
-            {
-                left = std::min(left, x);
-                right = std::max(right, x);
-                topRow = std::min(topRow, y);
-                bottomRow = std::max(bottomRow, y);
-            }
-        }
-    EXPECT_GE(left, 250u + 20u - 1u);
-    EXPECT_LE(right, 550u - 20u + 1u);
-    EXPECT_NEAR((left + right) / 2.0, 400.0, 2.0);
-    EXPECT_NEAR((topRow + bottomRow) / 2.0, 290.0, 3.0);
+    const sf::IntRect label = rendering::bounds(image(), red);
+    EXPECT_GE(label.left, 250 + 20 - 1);
+    EXPECT_LE(label.left + label.width - 1, 550 - 20 + 1);
+    EXPECT_NEAR(label.left + (label.width - 1) / 2.0, 400.0, 2.0);
+    EXPECT_NEAR(label.top + (label.height - 1) / 2.0, 290.0, 3.0);
 }
 
 TEST_F(ButtonTest, LabelFollowsTheFaceAtUpdate)
 {
     button.setTextColor(sf::Color::Red);
     button.setText(L"I", false);
-    auto labelTop = [this] {
-        const sf::Image picture = image();
-        for (unsigned y = 0; y < 600; ++y)
-            if (picture.getPixel(400, y).g < 255 && picture.getPixel(400, y).r > 0)
-                return static_cast<int>(y);
-        return -1;
-    };
+    auto labelTop = [this] { return firstRow([](sf::Color c) { return red(c); }); };
     const int settled = labelTop();
     button.setPosition(400.0, 350.0);
     EXPECT_EQ(labelTop(), settled);

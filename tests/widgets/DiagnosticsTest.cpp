@@ -6,7 +6,7 @@
 
 // stderr's orientation is fixed by its first use; both kinds of line must
 // still get through, in either order, in a fresh process.
-TEST(Diagnostics, ErrorThenWarningBothReachStderr)
+TEST(Diagnostics, ErrorsAndWarningsBothReachStderrInEitherOrder)
 {
     EXPECT_EXIT(
         {
@@ -15,10 +15,6 @@ TEST(Diagnostics, ErrorThenWarningBothReachStderr)
             std::exit(0);
         },
         testing::ExitedWithCode(0), "ERROR: first\nWARNING: second \xe8\xaa\x9e\n");
-}
-
-TEST(Diagnostics, WarningThenErrorBothReachStderr)
-{
     EXPECT_EXIT(
         {
             Diagnostics::warning(L"WARNING: first");

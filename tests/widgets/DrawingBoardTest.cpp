@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 #include <iostream>
 #include <sstream>
 
@@ -26,6 +27,15 @@ protected:
             ++finished;
             EXPECT_EQ(&b, &board);
         });
+    }
+
+    // Presses at the first point, moves through the rest and releases at the last.
+    void drag(std::initializer_list<sf::Vector2i> points)
+    {
+        board.handleEvent(events::press(points.begin()->x, points.begin()->y));
+        for (auto point = points.begin() + 1; point != points.end(); ++point)
+            board.handleEvent(events::move(point->x, point->y));
+        board.handleEvent(events::release((points.end() - 1)->x, (points.end() - 1)->y));
     }
 
     std::vector<sf::Vector2f> lastStrokePoints() const { return probe::points(board.getLastStroke()); }
@@ -57,9 +67,7 @@ TEST_F(DrawingBoardTest, RecordsThePressAndEverySecondPosition)
     EXPECT_EQ(board.getLastStroke().getPrimitiveType(), sf::LineStrip);
 
     // The next stroke starts sampling afresh with its press.
-    board.handleEvent(events::press(110, 110));
-    board.handleEvent(events::move(111, 110));
-    board.handleEvent(events::release(111, 110));
+    drag({{110, 110}, {111, 110}});
     EXPECT_EQ(finished, 2);
     EXPECT_EQ(lastStrokePoints(), (Points{{-90, -40}}));
 }
@@ -69,8 +77,7 @@ TEST_F(DrawingBoardTest, BoardEdgesAreInclusive)
     const std::pair<int, int> edges[] = {{300, 150}, {100, 150}, {200, 100}, {200, 200}, {300, 200}};
     for (const auto& edge : edges)
     {
-        board.handleEvent(events::press(edge.first, edge.second));
-        board.handleEvent(events::release(edge.first, edge.second));
+        drag({{edge.first, edge.second}});
     }
     EXPECT_EQ(board.getStrokeCount(), 5u);
     EXPECT_EQ(finished, 5);
@@ -78,9 +85,7 @@ TEST_F(DrawingBoardTest, BoardEdgesAreInclusive)
     const std::pair<int, int> beyond[] = {{301, 150}, {99, 150}, {200, 99}, {200, 201}};
     for (const auto& point : beyond)
     {
-        board.handleEvent(events::press(point.first, point.second));
-        board.handleEvent(events::move(200, 150));
-        board.handleEvent(events::release(200, 150));
+        drag({{point.first, point.second}, {200, 150}});
     }
     EXPECT_EQ(board.getStrokeCount(), 5u);
     EXPECT_EQ(finished, 5);
@@ -132,8 +137,7 @@ TEST_F(DrawingBoardTest, CallbackSeesAClosedStrokeAndMayChangeTheBoard)
         b.removeLastStroke();
         b.clear();
     });
-    board.handleEvent(events::press(200, 150));
-    board.handleEvent(events::release(200, 150));
+    drag({{200, 150}});
     EXPECT_EQ(finished, 1);
     EXPECT_EQ(board.getStrokeCount(), 0u);
     // The board is idle again: a move does nothing.
@@ -159,16 +163,12 @@ TEST_F(DrawingBoardTest, EmptyBoardOperationsAreHarmless)
 
 TEST_F(DrawingBoardTest, StrokesMoveWithTheBoard)
 {
-    board.handleEvent(events::press(190, 140));
-    board.handleEvent(events::move(200, 140));
-    board.handleEvent(events::move(230, 150));
-    board.handleEvent(events::release(230, 150));
+    drag({{190, 140}, {200, 140}, {230, 150}});
     board.setPosition(400.0f, 300.0f);
     EXPECT_EQ(lastStrokePoints(), (Points{{-10, -10}, {30, 0}}));
 
     // The stroke now lies at window (390, 290): a press there is on the moved board.
-    board.handleEvent(events::press(300, 250));
-    board.handleEvent(events::release(300, 250));
+    drag({{300, 250}});
     EXPECT_EQ(board.getStrokeCount(), 2u);
     EXPECT_EQ(lastStrokePoints(), (Points{{-100, -50}}));
 }
@@ -196,10 +196,7 @@ TEST_F(DrawingBoardTest, DumpsOneLinePerStrokeThenAnEmptyLine)
 {
     EXPECT_EQ(dump(), "\n");
 
-    board.handleEvent(events::press(190, 140));
-    board.handleEvent(events::move(200, 140));
-    board.handleEvent(events::move(230, 150));
-    board.handleEvent(events::release(230, 150));
+    drag({{190, 140}, {200, 140}, {230, 150}});
     EXPECT_EQ(dump(), "-10,-10;30,0;\n\n");
 
     sf::VertexArray fractional(sf::LineStrip);
@@ -209,29 +206,17 @@ TEST_F(DrawingBoardTest, DumpsOneLinePerStrokeThenAnEmptyLine)
     EXPECT_EQ(dump(), "-10,-10;30,0;\n0.5,-1.23457e+06;\n\n\n");
 }
 
-namespace
-{
-using rendering::render;
-
-int countNonWhite(const sf::Image& image)
-{
-    return static_cast<int>(image.getSize().x * image.getSize().y) - rendering::count(image, sf::Color::White);
-}
-} // namespace
-
 TEST(DrawableStrokeTest, QuadHasTheWidthAndFlatEnds)
 {
-    const sf::Image image = render(DrawableStroke({10, 20}, {50, 20}, sf::Color::Black, 6.0), 60, 40);
-    EXPECT_EQ(image.getPixel(30, 18), sf::Color::Black);
-    EXPECT_EQ(image.getPixel(30, 22), sf::Color::Black);
-    EXPECT_EQ(image.getPixel(11, 20), sf::Color::Black);
-    EXPECT_EQ(image.getPixel(30, 24), sf::Color::White);
-    EXPECT_EQ(image.getPixel(30, 15), sf::Color::White);
-    EXPECT_EQ(image.getPixel(8, 20), sf::Color::White);
-    EXPECT_EQ(image.getPixel(52, 20), sf::Color::White);
-    EXPECT_EQ(countNonWhite(image), 40 * 6);
+    const sf::Image image = rendering::render(DrawableStroke({10, 20}, {50, 20}, sf::Color::Black, 6.0), 60, 40);
+    for (const auto& [x, y, colour] : {std::tuple(30, 18, sf::Color::Black), {30, 22, sf::Color::Black},
+                                       {11, 20, sf::Color::Black}, {30, 24, sf::Color::White},
+                                       {30, 15, sf::Color::White}, {8, 20, sf::Color::White}, {52, 20, sf::Color::White}})
+        EXPECT_EQ(image.getPixel(x, y), colour) << x << "," << y;
+    EXPECT_EQ(rendering::count(image, sf::Color::White), 60 * 40 - 40 * 6);
     // A segment of length zero draws nothing.
-    EXPECT_EQ(countNonWhite(render(DrawableStroke({20, 20}, {20, 20}, sf::Color::Black, 5.0), 40, 40)), 0);
+    const auto dot = rendering::render(DrawableStroke({20, 20}, {20, 20}, sf::Color::Black, 5.0), 40, 40);
+    EXPECT_EQ(rendering::count(dot, sf::Color::White), 40 * 40);
 }
 
 TEST_F(DrawingBoardTest, DrawsSegmentsAndDotsInTheStrokeColour)
@@ -248,7 +233,7 @@ TEST_F(DrawingBoardTest, DrawsSegmentsAndDotsInTheStrokeColour)
     board.addStroke(lonePoint);
     board.addStroke(sf::VertexArray(sf::LineStrip));
 
-    const sf::Image image = render(board, 200, 200);
+    const sf::Image image = rendering::render(board, 200, 200);
     // The segment, and the dots that round off both ends beyond it.
     EXPECT_EQ(image.getPixel(90, 80), sf::Color::Red);
     EXPECT_EQ(image.getPixel(90, 82), sf::Color::Red);

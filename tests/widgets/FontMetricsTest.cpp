@@ -78,12 +78,7 @@ TEST(FontMetricsTest, BoundsMatchSfmlForEveryCharacterOfTheMaterial)
             ASSERT_TRUE(font.loadFromFile(path));
             for (const sf::Uint32 c : characters)
             {
-                sf::String string;
-                string += c;
-                string += c;
-                string += U' ';
-                string += U'\n';
-                string += c;
+                const sf::String string = sf::String(c) + c + " \n" + c;
                 const sf::Text text(string, font, size);
                 ASSERT_EQ(metrics(id).localBounds(string, size), text.getLocalBounds())
                     << "font " << id << ", size " << size << ", character " << c;
@@ -166,14 +161,12 @@ TEST(FontMetricsTest, FittingGivesTheSameLabelsAsMeasuringThroughSfml)
         const double ratio = TextFitter::areaRatio(shape.area.x);
         for (const sf::String& field : fields)
         {
-            sf::Text measured;
-            measured.setFont(FontHolder::getInstance()->get(shape.font));
-            measured.setPosition(400.f, 300.f);
-            sf::Text reference;
-            reference.setFont(copy);
-            reference.setPosition(400.f, 300.f);
-            TextFitter::fit(measured, field, shape.startSize, shape.area, ratio);
-            TextFitter::fit(reference, field, shape.startSize, shape.area, ratio);
+            sf::Text measured(L"", FontHolder::getInstance()->get(shape.font)), reference(L"", copy);
+            for (sf::Text* text : {&measured, &reference})
+            {
+                text->setPosition(400.f, 300.f);
+                TextFitter::fit(*text, field, shape.startSize, shape.area, ratio);
+            }
             EXPECT_EQ(measured.getString(), reference.getString()) << field.toAnsiString();
             EXPECT_EQ(measured.getCharacterSize(), reference.getCharacterSize()) << field.toAnsiString();
         }

@@ -21,7 +21,7 @@ TEST(PointInRect, EdgesAreOutside)
         }
 }
 
-TEST(Chance, ZeroIsCertainAndDrawsNothing)
+TEST(Chance, ZeroIsCertainAndDrawsNothingAndTheFlagChoosesTheDivisor)
 {
     std::srand(7);
     const int expected = std::rand();
@@ -29,10 +29,8 @@ TEST(Chance, ZeroIsCertainAndDrawsNothing)
     EXPECT_TRUE(chance(0, false));
     EXPECT_TRUE(chance(0, true));
     EXPECT_EQ(std::rand(), expected);
-}
 
-TEST(Chance, FlagChoosesTheDivisor)
-{
+    // The flag chooses the divisor.
     for (int i = 0; i < 50; ++i)
         EXPECT_TRUE(chance(1, true));
     for (unsigned seed = 1; seed < 200; ++seed)
@@ -62,17 +60,14 @@ TEST(HashString, WeightsEachUnitByPosition)
     EXPECT_EQ(hashString(L"\u56db\u516d\u6642\u4e2d"), 1332489271u);
 }
 
-TEST(HashString, CountsCharactersBeyondTheBmpAsSurrogatePairs)
+TEST(HashString, CountsCharactersBeyondTheBmpAsSurrogatePairsAndWrapsModulo2To64)
 {
     // U+20B9F is D842 DF9F in UTF-16.
     const std::uint64_t expected = 0xD842u + 0xDF9Fu * 10001u;
     EXPECT_EQ(hashString(std::wstring(1, static_cast<wchar_t>(0x20B9F))), expected);
     // A following character sits at position 2, after both surrogates.
     EXPECT_EQ(hashString(std::wstring{static_cast<wchar_t>(0x20B9F), L'a'}), expected + 97u * 20001u);
-}
 
-TEST(HashString, WrapsModulo2To64)
-{
     // 65535 x (n + 10000 n (n - 1) / 2) for n = 300000 is 29490651717160500000,
     // past 2^64 = 18446744073709551616; the difference is the hash.
     EXPECT_EQ(hashString(std::wstring(300000, static_cast<wchar_t>(0xFFFF))), 11043907643450948384u);

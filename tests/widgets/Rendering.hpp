@@ -5,17 +5,29 @@
 #include <SFML/Graphics/RenderTexture.hpp>
 #include <SFML/Graphics/Texture.hpp>
 
+#include <algorithm>
+#include <functional>
+#include <initializer_list>
+
 namespace rendering
 {
-inline sf::Image render(const sf::Drawable& drawable, unsigned width, unsigned height,
-                        sf::Color background = sf::Color::White)
+// Draws the drawables in order, the later ones on top.
+inline sf::Image render(std::initializer_list<std::reference_wrapper<const sf::Drawable>> drawables, unsigned width,
+                        unsigned height, sf::Color background = sf::Color::White)
 {
     sf::RenderTexture target;
     target.create(width, height);
     target.clear(background);
-    target.draw(drawable);
+    for (const sf::Drawable& drawable : drawables)
+        target.draw(drawable);
     target.display();
     return target.getTexture().copyToImage();
+}
+
+inline sf::Image render(const sf::Drawable& drawable, unsigned width, unsigned height,
+                        sf::Color background = sf::Color::White)
+{
+    return render({std::cref(drawable)}, width, height, background);
 }
 
 inline int count(const sf::Image& image, sf::Color colour)
@@ -26,6 +38,17 @@ inline int count(const sf::Image& image, sf::Color colour)
             if (image.getPixel(x, y) == colour)
                 ++n;
     return n;
+}
+
+// The smallest box holding every pixel the test picks; empty when none is picked.
+inline sf::IntRect bounds(const sf::Image& image, const std::function<bool(sf::Color)>& picked)
+{
+    int left = image.getSize().x, top = image.getSize().y, right = 0, bottom = 0;
+    for (int y = 0; y < static_cast<int>(image.getSize().y); ++y)
+        for (int x = 0; x < static_cast<int>(image.getSize().x); ++x)
+            if (picked(image.getPixel(x, y)))
+                left = std::min(left, x), top = std::min(top, y), right = std::max(right, x + 1), bottom = y + 1;
+    return {left, top, right - left, bottom - top};
 }
 
 // An opaque texture of one colour.

@@ -11,6 +11,7 @@
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -92,33 +93,29 @@ TEST(ResourceHolder, UnknownIdEndsTheProcess)
     EXPECT_EXIT(createSound(5), testing::ExitedWithCode(1), message);
 }
 
-TEST(ResourceHolder, MissingPictureNamesTheFirstInLoadOrder)
+// A missing file ends the process naming it; of two, the first in load order
+// (the undo arrow's bottom before its top).
+TEST(ResourceHolder, MissingFileEndsTheProcessNamingTheFirstInLoadOrder)
 {
-    AssetCopy assets;
-    assets.remove("sprites/background.png");
-    assets.remove("sprites/big_menu_button_bottom.png");
-    assets.enter();
-    EXPECT_EXIT(TextureHolder::getInstance(), testing::ExitedWithCode(1),
-                "ERROR: file sprites/background.png not found\n");
-}
-
-TEST(ResourceHolder, UndoArrowBottomLoadsBeforeItsTop)
-{
-    AssetCopy assets;
-    assets.remove("sprites/undo_arrow_top.png");
-    assets.remove("sprites/undo_arrow_bottom.png");
-    assets.enter();
-    EXPECT_EXIT(TextureHolder::getInstance(), testing::ExitedWithCode(1),
-                "ERROR: file sprites/undo_arrow_bottom.png not found\n");
-}
-
-TEST(ResourceHolder, MissingFontEndsTheProcess)
-{
-    AssetCopy assets;
-    assets.remove("fonts/ShipporiGothicB2-OTF-Bold.otf");
-    assets.enter();
-    EXPECT_EXIT(FontHolder::getInstance(), testing::ExitedWithCode(1),
-                "ERROR: file fonts/ShipporiGothicB2-OTF-Bold.otf not found\n");
+    const auto textures = [] { TextureHolder::getInstance(); };
+    const struct
+    {
+        std::vector<std::string> removed;
+        void (*load)();
+        std::string named;
+    } cases[] = {
+        {{"sprites/background.png", "sprites/big_menu_button_bottom.png"}, textures, "sprites/background.png"},
+        {{"sprites/undo_arrow_top.png", "sprites/undo_arrow_bottom.png"}, textures, "sprites/undo_arrow_bottom.png"},
+        {{"fonts/ShipporiGothicB2-OTF-Bold.otf"}, [] { FontHolder::getInstance(); }, "fonts/ShipporiGothicB2-OTF-Bold.otf"},
+    };
+    for (const auto& c : cases)
+    {
+        AssetCopy assets;
+        for (const auto& file : c.removed)
+            assets.remove(file);
+        assets.enter();
+        EXPECT_EXIT(c.load(), testing::ExitedWithCode(1), "ERROR: file " + c.named + " not found\n");
+    }
 }
 
 TEST(ResourceHolder, MissingSoundEndsTheProcessBeforeMain)

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace
 {
 // A white 460 x 100 picture centred at (300, 200); text area 420 x 91.3.
@@ -40,22 +42,13 @@ protected:
         sf::Text text(string, font, size);
         text.setFillColor(sf::Color::Red);
         TextFitter::centre(text, sprite.getPosition());
-        sf::RenderTexture target;
-        target.create(600, 400);
-        target.clear(sf::Color::Black);
-        target.draw(sprite);
-        target.draw(text);
-        target.display();
-        return target.getTexture().copyToImage();
+        return rendering::render({sprite, text}, 600, 400, sf::Color::Black);
     }
 
     static bool same(const sf::Image& a, const sf::Image& b)
     {
-        for (unsigned x = 0; x < a.getSize().x; ++x)
-            for (unsigned y = 0; y < a.getSize().y; ++y)
-                if (a.getPixel(x, y) != b.getPixel(x, y))
-                    return false;
-        return true;
+        const auto bytes = 4u * a.getSize().x * a.getSize().y;
+        return a.getSize() == b.getSize() && std::equal(a.getPixelsPtr(), a.getPixelsPtr() + bytes, b.getPixelsPtr());
     }
 
     static const sf::Font& font(int id)
