@@ -61,10 +61,10 @@ void MainWindow::onShortAnswerReleased(Button& button)
         advance(button);
 }
 
+// A long answer button moves on exactly as a short one does.
 void MainWindow::onLongAnswerReleased(Button& button)
 {
-    if (ExerciseManager::getInstance()->isQuestionComplete())
-        advance(button);
+    onShortAnswerReleased(button);
 }
 
 void MainWindow::onPracticeStrokeFinished(DrawingBoard& board)
