@@ -9,4 +9,4 @@ bash scripts/build.sh >/dev/null
 benchmarks=build/bench/inkwright_benchmarks
 [ -x "$benchmarks" ] || { echo "ERROR: $benchmarks was not built (is libbenchmark-dev installed?)" >&2; exit 1; }
 export ALSOFT_DRIVERS=null
-xvfb-run -a -s "-screen 0 1280x1024x24" "$benchmarks" "$@" 2> >(grep -v -e "vertical sync" -e "alc_cleanup" >&2)
+bash tests/support/x_session.bash "$benchmarks" "$@" 2> >(grep -v -e "vertical sync" -e "alc_cleanup" >&2)

@@ -25,14 +25,14 @@ summary() { sort -n | awk '{v[NR]=$1} END {printf "median %s  min %s  max %s\n",
 field() { sed -n "s/.*$1=\([0-9.]*\).*/\1/p"; }
 
 echo "Starting the game $runs times..."
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+bash tests/support/x_session.bash bash -c '
     cd "$1" || exit 1
     "$2" "$3" 1 >/dev/null 2>&1 # writes the progress files, as a returning learner has them
     for _ in $(seq "$4"); do "$2" "$3" 2 2>/dev/null | grep first_frame_ms || exit 1; done
 ' _ "$work" "$probe" "$source/build/inkwright" "$runs" >"$work/starts.txt"
 echo "Playing 1000 exercises $runs times..."
 for seed in $(seq "$runs"); do
-    xvfb-run -a -s "-screen 0 1280x1024x24" "$scripted" 1000 "$seed" 2>/dev/null |
+    bash tests/support/x_session.bash "$scripted" 1000 "$seed" 2>/dev/null |
         awk '/after=10 / {a=$2} /after=1000 / {b=$2} END {print a, b}' | sed 's/rss_kb=//g'
 done >"$work/runs.txt"
 
