@@ -51,10 +51,7 @@ public:
             std::map<std::uint64_t, std::vector<int>> kanji, words;
             for (const auto& [item, values] : scores)
                 (values.size() == 4 ? kanji : words)[hashString(item)] = values;
-            TestDirectory::writeFile("save/JLPTN5kanjiprogress.txt",
-                                     wordtest::progressFile(wordtest::kanjiKeys(), {100, 100, 100, 100}, kanji));
-            TestDirectory::writeFile("save/JLPTN5wordprogress.txt",
-                                     wordtest::progressFile(wordtest::wordKeys(5), {100, 100}, words));
+            wordtest::writeGrade5Progress(kanji, words);
         }
         steer(0);
         menu = std::make_unique<MainWindow::MenuButtons>();

@@ -16,18 +16,6 @@ using namespace wordtest;
 
 namespace
 {
-using Scores = std::map<std::uint64_t, std::vector<int>>;
-
-void writeKanjiProgress(const Scores& special)
-{
-    TestDirectory::writeFile(ProgressFile::kanjiPath(5), progressFile(kanjiKeys(), {100, 100, 100, 100}, special));
-}
-
-void writeWordProgress(const Scores& special)
-{
-    TestDirectory::writeFile(ProgressFile::wordPath(5), progressFile(wordKeys(5), {100, 100}, special));
-}
-
 std::wstring wrongOption(const Exercise& exercise, const std::set<std::wstring>& right)
 {
     for (const auto& option : exercise.getOptions())
@@ -126,8 +114,7 @@ TEST(ExerciseManager, WordQuestionsGoOnWhenEveryKanjiIsMastered)
 {
     TestDirectory directory;
     const std::uint64_t up = hashString(L"上");
-    writeKanjiProgress({});
-    writeWordProgress({{up, {50, 50}}});
+    writeGrade5Progress({}, {{up, {50, 50}}});
     std::srand(2);
     auto* manager = ExerciseManager::getInstance();
     manager->selectGrade(5);
@@ -194,8 +181,7 @@ TEST(ExerciseManager, GradeDrawPicksTheFirstStoreAndReadingsNeedEveryAnswer)
     TestDirectory directory;
     const std::uint64_t one = hashString(L"一"); // onyomi イチ and イツ
     const std::uint64_t up = hashString(L"上");
-    writeKanjiProgress({{one, {100, 100, 40, 100}}});
-    writeWordProgress({{up, {0, 0}}});
+    writeGrade5Progress({{one, {100, 100, 40, 100}}}, {{up, {0, 0}}});
     auto* manager = ExerciseManager::getInstance();
     manager->selectGrade(5);
 
@@ -245,9 +231,7 @@ TEST(ExerciseManager, ReviewAsksKanjiAndWordsInTurn)
     TestDirectory directory;
     const std::uint64_t one = hashString(L"一");
     const std::uint64_t up = hashString(L"上");
-    TestDirectory::writeFile(ProgressFile::kanjiPath(5),
-                             progressFile(kanjiKeys(), {-1, -1, -1, -1}, {{one, {100, 100, 100, 100}}}));
-    TestDirectory::writeFile(ProgressFile::wordPath(5), progressFile(wordKeys(5), {-1, -1}, {{up, {100, 100}}}));
+    writeGrade5Progress({{one, {100, 100, 100, 100}}}, {{up, {100, 100}}}, -1);
     auto* manager = ExerciseManager::getInstance();
     manager->setReviewMode(true);
 
@@ -307,8 +291,7 @@ TEST(ExerciseManager, StrokesPlayRisingPitches)
 {
     TestDirectory directory;
     const std::uint64_t two = hashString(L"二");
-    writeKanjiProgress({{two, {100, 100, 100, -1}}});
-    writeWordProgress({});
+    writeGrade5Progress({{two, {100, 100, 100, -1}}}, {});
     std::srand(10);
     auto* manager = ExerciseManager::getInstance();
     manager->selectGrade(5);

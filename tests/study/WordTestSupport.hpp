@@ -2,7 +2,9 @@
 // Helpers for the word store and exercise manager tests: the keys of the
 // teaching texts, hand-made word texts and progress files.
 
+#include "study/ProgressFile.hpp"
 #include "study/TeachingTexts.hpp"
+#include "support/TestDirectory.hpp"
 #include "tests/study/KanjiTestSupport.hpp"
 #include "widgets/Helpers.hpp"
 
@@ -72,5 +74,14 @@ inline std::vector<std::uint64_t> kanjiKeys()
     for (const wchar_t kanji : kanjitest::grade5)
         keys.push_back(hashString(std::wstring(1, kanji)));
     return keys;
+}
+
+// Grade 5's two progress files: every kanji and word at `others` but the
+// special ones.
+inline void writeGrade5Progress(const std::map<std::uint64_t, std::vector<int>>& kanji,
+                                const std::map<std::uint64_t, std::vector<int>>& words, int others = 100)
+{
+    TestDirectory::writeFile(ProgressFile::kanjiPath(5), progressFile(kanjiKeys(), std::vector<int>(4, others), kanji));
+    TestDirectory::writeFile(ProgressFile::wordPath(5), progressFile(wordKeys(5), std::vector<int>(2, others), words));
 }
 } // namespace wordtest
