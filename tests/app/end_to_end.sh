@@ -100,17 +100,9 @@ start_game() {
     await 0 screen
 }
 
-close_game() { # closes the window through openbox; the game must end with 0
-    local until=$((SECONDS + patience))
-    wmctrl -c Inkwright
-    while kill -0 "$game_pid" 2>/dev/null; do
-        [ $SECONDS -lt $until ] || fail "the game did not exit"
-        sleep 0.1
-    done
-    wait "$game_pid"
-    local code=$?
+close_game() {
+    close_window "$game_pid"
     game_pid=
-    [ "$code" = 0 ] || fail "closing ended the game with code $code"
 }
 
 kanji5="$work/save/JLPTN5kanjiprogress.txt"

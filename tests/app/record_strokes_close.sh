@@ -54,14 +54,6 @@ until [ "$(cat "$work/out.txt")" = "$expected" ]; do
     sleep 0.1
 done
 
-wmctrl -c Inkwright
-until=$((SECONDS + patience))
-while kill -0 "$recorder_pid" 2>/dev/null; do
-    [ $SECONDS -lt $until ] || fail "the recorder is still running after the close"
-    sleep 0.1
-done
-wait "$recorder_pid"
-code=$?
-[ "$code" -eq 0 ] || fail "exit code $code"
+close_window "$recorder_pid"
 [ "$(tail -c 2 "$work/out.txt" | od -An -c | tr -d ' ')" = '\n\n' ] || fail "dump does not end with an empty line"
 echo "recorder closed with code 0 after printing its stroke"

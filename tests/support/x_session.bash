@@ -38,6 +38,20 @@ start_x_session() {
     fail "openbox did not start on display $DISPLAY"
 }
 
+# Closes the window titled Inkwright through openbox, as its close button
+# does; fails unless the program (its pid) then ends with code 0.
+close_window() { # pid
+    local until=$((SECONDS + patience)) code
+    wmctrl -c Inkwright
+    while kill -0 "$1" 2>/dev/null; do
+        [ $SECONDS -lt $until ] || fail "still running $patience s after the close"
+        sleep 0.1
+    done
+    wait "$1"
+    code=$?
+    [ "$code" = 0 ] || fail "the close ended it with code $code"
+}
+
 if [ "${BASH_SOURCE[0]}" = "$0" ]; then
     pids=()
     trap 'kill "${pids[@]}" 2>/dev/null' EXIT
